@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Configures (once) and builds KELPA into build/. Extra arguments go to cmake at configure time.
+set -euo pipefail
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+build="${KELPA_BUILD_DIR:-$raiz/build}"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$raiz" -B "$build" -G Ninja "$@"
+fi
+# One build at a time on this machine: builds started together wait for each other.
+flock /tmp/kelpa-build.lock cmake --build "$build" --parallel "${KELPA_JOBS:-2}"

@@ -1,0 +1,17 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include "plataforma/FormatoBR.h"
+
+int main(int argc, char **argv)
+{
+    // Widget tests need an application object; nothing here may need a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Prove the program's formats do not depend on the machine's locale.
+    qputenv("LANG", "C");
+    QApplication app(argc, argv);
+    kelpa::FormatoBR::aplicarAoProcesso();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
