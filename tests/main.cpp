@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
 
 int main(int argc, char **argv)
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Prove the program's formats do not depend on the machine's locale.
     qputenv("LANG", "C");
+    kelpa::CaminhosPrograma::garantirDiretorioExecucao();
     QApplication app(argc, argv);
     kelpa::FormatoBR::aplicarAoProcesso();
     ::testing::InitGoogleTest(&argc, argv);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -67,6 +68,16 @@ bool CaminhosPrograma::existe(const QString &diretorio, const QString &nome)
 QString CaminhosPrograma::arquivoIni()
 {
     return localizar(home(), nomeArquivoIni());
+}
+
+void CaminhosPrograma::garantirDiretorioExecucao()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString dir = QDir::tempPath() + QStringLiteral("/kelpa-runtime-") + qEnvironmentVariable("USER", QStringLiteral("usuario"));
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
 }
 
 QString CaminhosPrograma::nomeBanco()

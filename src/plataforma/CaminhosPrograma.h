@@ -20,6 +20,10 @@ public:
     static bool existe(const QString &diretorio, const QString &nome);
 
     static QString arquivoIni();      // home + "Kelpa.ini", as found
+
+    // Qt wants a private runtime directory even off-screen; give it one quietly when
+    // the session has none (services, CI).
+    static void garantirDiretorioExecucao();
     static QString nomeBanco();       // "Kelpa.db"
     static QString nomeArquivoIni();  // "Kelpa.ini"
 };

@@ -38,6 +38,7 @@ int main(int argc, char *argv[])
     // Reports render off-screen; the command line never needs a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    CaminhosPrograma::garantirDiretorioExecucao();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kelpa-cli"));
     FormatoBR::aplicarAoProcesso();

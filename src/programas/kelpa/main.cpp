@@ -1,1 +1,51 @@
-int main() { return 0; }
+// kelpa: the desktop program.
+
+#include "app/DtConexao.h"
+#include "app/EstadoTrabalho.h"
+#include "app/ui/Avisos.h"
+#include "app/ui/TfrmPrincipal.h"
+#include "plataforma/CaminhosPrograma.h"
+#include "plataforma/FormatoBR.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+using namespace kelpa;
+
+int main(int argc, char *argv[])
+{
+    CaminhosPrograma::garantirDiretorioExecucao();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("KELPA"));
+    QApplication::setApplicationDisplayName(QStringLiteral("KELPA"));
+    FormatoBR::aplicarAoProcesso();
+
+    QCommandLineParser linha;
+    linha.setApplicationDescription(QStringLiteral("KELPA"));
+    linha.addHelpOption();
+    const QCommandLineOption home(QStringLiteral("home"), QStringLiteral("Diretório do programa (Kelpa.ini)."),
+                                  QStringLiteral("DIR"));
+    const QCommandLineOption semAbertura(QStringLiteral("sem-abertura"), QStringLiteral("Não mostra a janela de apresentação."));
+    linha.addOption(home);
+    linha.addOption(semAbertura);
+    linha.process(app);
+    CaminhosPrograma::definirHome(linha.value(home));
+
+    if (!linha.isSet(semAbertura) && qEnvironmentVariableIsEmpty("KELPA_SEM_ABERTURA")) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        TFrmSplach abertura;
+        abertura.exec();
+        QApplication::restoreOverrideCursor();
+    }
+
+    EstadoTrabalho estado;
+    DtConexao dados(estado);
+    TfrmPrincipal principal(estado, dados);
+    principal.show();
+    QTimer::singleShot(0, &principal, [&principal] {
+        if (!principal.iniciar())
+            QApplication::exit(0);
+    });
+    return app.exec();
+}
