@@ -6,7 +6,7 @@ set -euo pipefail
 pacotes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  zlib1g-dev nettle-dev
+  zlib1g-dev nettle-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 poppler-utils xvfb xauth fonts-dejavu-core
 )
