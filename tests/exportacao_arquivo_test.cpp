@@ -264,6 +264,14 @@ TEST_F(ExportacaoArquivo, DefinicoesAusentesOuDanificadasDaoAMensagemENaoDeixamN
     esperarFalha(e, mensagemAcesso(QStringLiteral("Expt_Kelpa.dat"), home));
 }
 
+TEST_F(ExportacaoArquivo, SemConexaoAbertaRecusaAntesDeDecifrar)
+{
+    montarDefinicoesTeste();
+    TExportaArquivo e = exportador();
+    e.setConnection(QSqlDatabase());
+    esperarFalha(e, QStringLiteral("A exportação precisa de uma base de dados SQLite aberta."));
+}
+
 TEST_F(ExportacaoArquivo, FalhaNoMeioNaoDeixaArquivoNemTemporarioEPreservaOAnterior)
 {
     gravar(saida, "envio anterior");

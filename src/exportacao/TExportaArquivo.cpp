@@ -137,6 +137,7 @@ void TExportaArquivo::setNomeArquivoExptDefs(const QString &nome)
 bool TExportaArquivo::Exportar(const QVariantList &parametros)
 {
     m_totalRegistros = 0;
+    CursorSqlite::handle(m_connection); // a closed or foreign connection fails here, before anything is deciphered
     QString diretorio = m_exptdefsPath.isEmpty() ? CaminhosPrograma::home() : QDir::fromNativeSeparators(m_exptdefsPath);
     if (!diretorio.endsWith(u'/'))
         diretorio += u'/';
