@@ -1,13 +1,154 @@
 #include "AtualizacaoBase.h"
 
+#include "AlteracaoEsquemaSqlite.h"
+#include "ComparacaoVersao.h"
+#include "Migracao.h"
+
 namespace kelpa {
+
+namespace {
+
+using Colunas = QList<DefinicaoColuna>;
+
+DefinicaoColuna texto(const char *nome, int tamanho)
+{
+    return {QString::fromLatin1(nome), QStringLiteral("TEXTO"), tamanho};
+}
+
+DefinicaoColuna coluna(const char *nome, const char *tipo)
+{
+    return {QString::fromLatin1(nome), QString::fromLatin1(tipo), 0};
+}
+
+void criaSeFaltar(AlteracaoEsquema &alteracao, const QString &tabela, const Colunas &colunas)
+{
+    if (!alteracao.TabelaExiste(tabela))
+        alteracao.CriaTabela(tabela, colunas);
+}
+
+QStringList nomes(std::initializer_list<const char *> lista)
+{
+    QStringList r;
+    for (const char *n : lista)
+        r << QString::fromLatin1(n);
+    return r;
+}
+
+} // namespace
 
 AtualizacaoBase::Resultado AtualizacaoBase::executar(const QSqlDatabase &db)
 {
-    Q_UNUSED(db);
-    // Databases created by this version need no upgrade; older versions are
-    // brought forward by the schema upgrade and the data migration.
-    return {};
+    AlteracaoEsquemaSqlite alteracao(db);
+    return executar(db, alteracao);
+}
+
+AtualizacaoBase::Resultado AtualizacaoBase::executar(const QSqlDatabase &db, AlteracaoEsquema &alteracao)
+{
+    Resultado resultado;
+    Migracao migracao(db);
+    resultado.baseAtualizada = AtualizaVersao3(alteracao, migracao);
+    AtualizaVersao4(alteracao, migracao);
+    migracao.Migra();
+    return resultado;
+}
+
+bool AtualizacaoBase::AtualizaVersao3(AlteracaoEsquema &alteracao, Migracao &migracao)
+{
+    const QString versao = migracao.LeVersao();
+    if (alteracao.ColunaExiste(QStringLiteral("VersaoKelpa"), QStringLiteral("CONSTS"))
+        && !VersaoAnterior(versao, QStringLiteral("3.1.0")))
+        return false;
+
+    if (VersaoAnterior(versao, QStringLiteral("3.0.0"))) {
+        criaSeFaltar(alteracao, QStringLiteral("SaldoAcumuladoTrimestre"),
+                     {texto("CD_OPER", 6), texto("CD_ITEM_SALDO", 2), coluna("DT_INIC_VIGN_SALDO", "DATA"),
+                      coluna("NR_ANO", "INTEIRO"), coluna("NR_TRIMESTRE", "INTEIRO"), coluna("VL_ITEM_SALDO", "DUPLO"),
+                      texto("LG_ALTR_TRAM", 1)});
+        criaSeFaltar(alteracao, QStringLiteral("SaldoAcumuladoAno"),
+                     {texto("CD_OPER", 6), coluna("NR_ANO", "INTEIRO"), coluna("VL_SALDO_FINAL_ANO", "DUPLO"),
+                      texto("LG_ALTR_TRAM", 1)});
+        criaSeFaltar(alteracao, QStringLiteral("RL_Municipio_Atuacao_operadora"),
+                     {texto("CD_OPER", 6), coluna("DT_INIC_VIGN", "DATA"), coluna("ID_PSOA", "INTEIRO"),
+                      coluna("ID_MUNC", "INTEIRO"), texto("LG_ALTR_TRAM", 1)});
+        criaSeFaltar(alteracao, QStringLiteral("TP_ItemSaldo"),
+                     {texto("CD_ITEM_SALDO", 2), coluna("DT_INIC_VIGN_SALDO", "DATA"), texto("DE_ITEM_SALDO", 50),
+                      texto("TP_SINAL_ITEM", 1), coluna("DE_HINT_SALDO", "MEMORANDO")});
+
+        alteracao.ConverteParaFloat(QStringLiteral("QT_ACAO"), QStringLiteral("Participacoes"));
+        alteracao.ConverteParaFloat(QStringLiteral("QT_ACAO"), QStringLiteral("Participadas"));
+        alteracao.ConverteParaFloat(QStringLiteral("QT_TOTL_ACAO_PTPD"), QStringLiteral("Participadas"));
+        alteracao.ConverteParaFloat(QStringLiteral("QT_TOTL_ACAO_OPER"), QStringLiteral("QuadroParticipacoes"));
+
+        const QString administradores = QStringLiteral("ADMINISTRADORES");
+        alteracao.AdicionaColuna(QStringLiteral("LG_RESPONSAVEL_TECNICO"), administradores, QStringLiteral("TEXTO"), 1);
+        alteracao.AdicionaColuna(QStringLiteral("LG_TIPO_RESPONSAVEL_TECNICO"), administradores, QStringLiteral("TEXTO"), 1);
+        alteracao.AdicionaColuna(QStringLiteral("CD_CRM_CRO"), administradores, QStringLiteral("TEXTO"), 15);
+        alteracao.AdicionaColuna(QStringLiteral("VersaoKelpa"), QStringLiteral("CONSTS"), QStringLiteral("TEXTO"), 255);
+        alteracao.AdicionaColuna(QStringLiteral("DtVersaoKelpa"), QStringLiteral("CONSTS"), QStringLiteral("DATA"), 0);
+        alteracao.AdicionaColuna(QStringLiteral("QT_FUNC"), QStringLiteral("DadosGerenciais"), QStringLiteral("INTEIRO"), 0);
+        for (const char *provisao : {"VL_PROV_REMISSAO", "VL_PROV_REM_CURTO", "VL_PROV_REM_LONGO", "VL_PROV_REM_OUTRAS"})
+            alteracao.AdicionaColuna(QString::fromLatin1(provisao), QStringLiteral("ProvisoesTecnicas"),
+                                     QStringLiteral("DUPLO"), 0);
+    } else if (VersaoAnterior(versao, QStringLiteral("3.0.2"))) {
+        alteracao.AdicionaColuna(QStringLiteral("LG_ALTR_TRAM"), QStringLiteral("RL_Municipio_Atuacao_operadora"),
+                                 QStringLiteral("TEXTO"), 1);
+    }
+    return true;
+}
+
+void AtualizacaoBase::AtualizaVersao4(AlteracaoEsquema &alteracao, Migracao &migracao)
+{
+    const QString versao = migracao.LeVersao();
+    if (!VersaoAnterior(versao, QStringLiteral("4.0.0")))
+        return;
+    const QString primaria = AlteracaoEsquema::chavePrimaria();
+    const QString estrangeira = AlteracaoEsquema::chaveEstrangeira();
+
+    if (!alteracao.TabelaExiste(QStringLiteral("TB_FluxoCaixaValor"))) {
+        alteracao.CriaTabela(QStringLiteral("TB_FluxoCaixaValor"),
+                             {texto("CD_OPER", 6), texto("CD_FLUXO_CAIXA", 3), coluna("DT_INIC_VIGN", "DATA"),
+                              coluna("DT_INIC_VIGN_FLUXO_CAIXA", "DATA"), coluna("VL_CONTA_FLUXO_CAIXA", "DUPLO"),
+                              texto("LG_ALTR_TRAM", 1)});
+        alteracao.AdicionaRestricao(QStringLiteral("TB_FluxoCaixaValor"), primaria, QStringLiteral("TB_FluxoCaixaValor_PK"),
+                                    {}, {}, nomes({"CD_OPER", "DT_INIC_VIGN", "CD_FLUXO_CAIXA", "DT_INIC_VIGN_FLUXO_CAIXA"}));
+    }
+    // The foreign key comes only with the table it refers to: a database that already
+    // had its own line table keeps its value table as it was.
+    if (!alteracao.TabelaExiste(QStringLiteral("TA_FluxoCaixa"))) {
+        alteracao.CriaTabela(QStringLiteral("TA_FluxoCaixa"),
+                             {texto("CD_FLUXO_CAIXA", 3), coluna("DT_INIC_VIGN_FLUXO_CAIXA", "DATA"),
+                              texto("DE_CONTA_FLUXO_CAIXA", 100), texto("TP_NATUREZA_CONTA", 1),
+                              coluna("DE_HINT_CONTA_FLUXO_CAIXA", "MEMORANDO")});
+        const QStringList chave = nomes({"CD_FLUXO_CAIXA", "DT_INIC_VIGN_FLUXO_CAIXA"});
+        alteracao.AdicionaRestricao(QStringLiteral("TA_FluxoCaixa"), primaria, QStringLiteral("TA_FluxoCaixa_PK"), {}, {},
+                                    chave);
+        alteracao.AdicionaRestricao(QStringLiteral("TB_FluxoCaixaValor"), estrangeira,
+                                    QStringLiteral("TB_FluxoCaixaValor_TA_FluxoCaixa_FK"), QStringLiteral("TA_FluxoCaixa"),
+                                    chave, chave);
+    }
+    if (!alteracao.TabelaExiste(QStringLiteral("TB_IdadeSaldoValor"))) {
+        alteracao.CriaTabela(QStringLiteral("TB_IdadeSaldoValor"),
+                             {texto("CD_OPER", 6), texto("CD_IDADE_SALDO", 2), coluna("DT_INIC_VIGN", "DATA"),
+                              coluna("DT_INIC_VIGN_IDADE_SALDO", "DATA"), coluna("VL_CONTA_IDADE_SALDO", "DUPLO"),
+                              texto("LG_ALTR_TRAM", 1)});
+        alteracao.AdicionaRestricao(QStringLiteral("TB_IdadeSaldoValor"), primaria, QStringLiteral("TB_IdadeSaldoValor_PK"),
+                                    {}, {}, nomes({"CD_OPER", "DT_INIC_VIGN", "CD_IDADE_SALDO", "DT_INIC_VIGN_IDADE_SALDO"}));
+    }
+    if (!alteracao.TabelaExiste(QStringLiteral("TA_IdadeSaldo"))) {
+        alteracao.CriaTabela(QStringLiteral("TA_IdadeSaldo"),
+                             {texto("CD_IDADE_SALDO", 2), coluna("DT_INIC_VIGN_IDADE_SALDO", "DATA"),
+                              texto("DE_CONTA_IDADE_SALDO", 100), texto("TP_CONTA_IDADE_SALDO", 1),
+                              coluna("DE_HINT_CONTA_IDADE_SALDO", "MEMORANDO")});
+        const QStringList chave = nomes({"CD_IDADE_SALDO", "DT_INIC_VIGN_IDADE_SALDO"});
+        alteracao.AdicionaRestricao(QStringLiteral("TA_IdadeSaldo"), primaria, QStringLiteral("TA_IdadeSaldo_PK"), {}, {},
+                                    chave);
+        alteracao.AdicionaRestricao(QStringLiteral("TB_IdadeSaldoValor"), estrangeira,
+                                    QStringLiteral("TB_IdadeSaldoValor_TA_IdadeSaldo_FK"), QStringLiteral("TA_IdadeSaldo"),
+                                    chave, chave);
+    }
+    if (alteracao.TabelaExiste(QStringLiteral("Validacao")))
+        alteracao.AlteraTipoColuna(QStringLiteral("DE_VLDC_TEXT_UM"), QStringLiteral("Validacao"),
+                                   QStringLiteral("MEMORANDO"));
 }
 
 } // namespace kelpa

@@ -7,6 +7,7 @@ const QList<Comando> &comandos()
     static const QList<Comando> lista = {
         {"init", "[--demo]", "cria Kelpa.db no diretório da base (--demo: com uma operadora de demonstração)", comandoInit},
         {"info", "", "mostra a versão da base e as operadoras cadastradas", comandoInfo},
+        {"upgrade", "[--dir DIR]", "atualiza o esquema e os dados de uma base de versão anterior", comandoUpgrade},
         {"export", "[--dir DIR] --operator CODIGO --out ARQUIVO.dip",
          "gera o arquivo de envio da operadora conforme Expt_Kelpa.dat do diretório do programa", comandoExport},
         {"defs", "encipher|decipher ENTRADA SAIDA", "cifra ou decifra um arquivo de definições da exportação",

@@ -19,6 +19,7 @@ const QList<Comando> &comandos();
 // Subcommands, one function each, grouped by the file that implements them.
 int comandoInit(ContextoCli &ctx, const QStringList &args);
 int comandoInfo(ContextoCli &ctx, const QStringList &args);
+int comandoUpgrade(ContextoCli &ctx, const QStringList &args);
 int comandoExport(ContextoCli &ctx, const QStringList &args);
 int comandoDefs(ContextoCli &ctx, const QStringList &args);
 
