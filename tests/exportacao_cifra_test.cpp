@@ -95,8 +95,9 @@ TEST_F(ExportacaoCifra, IdaEVoltaComEAssimSenha)
             ASSERT_TRUE(cifra.Cifrar()) << cifra.MsgErro().toStdString();
             const QByteArray cifrado = ler(caminho("cifrado"));
             ASSERT_EQ(cifrado.size(), n + 1);
-            if (n >= 16)
+            if (n >= 16) {
                 EXPECT_NE(cifrado.mid(1), dados);
+            }
             cifra.setArquivoOriginal(caminho("cifrado"));
             cifra.setArquivoDestino(caminho("volta"));
             ASSERT_TRUE(cifra.Executar());
