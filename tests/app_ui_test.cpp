@@ -351,7 +351,7 @@ TEST_F(PrincipalTeste, StartsOnTheDemoDatabaseWithTheOperatorInTheHeader)
     principal.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
     ASSERT_TRUE(principal.iniciar());
-    EXPECT_EQ(principal.edtCodOper()->text(), QStringLiteral("345678"));
+    EXPECT_EQ(principal.edtCodOper()->text(), QStringLiteral("34567-8"));
     EXPECT_EQ(principal.edtNomeOperadora()->text(), QStringLiteral("Saúde Exemplo Assistência Médica Ltda."));
     EXPECT_EQ(principal.edtCnpj()->text(), QStringLiteral("96.943.342/0001-14"));
     EXPECT_EQ(principal.lblVersao()->text(), QStringLiteral("Versão: 2007.2"));
@@ -373,13 +373,21 @@ TEST_F(PrincipalTeste, FirstStartWritesTheIniAndCancelEndsTheProgram)
     EXPECT_EQ(lerArquivo(ini()).split(u'\n', Qt::SkipEmptyParts).size(), 6);
 }
 
-TEST_F(PrincipalTeste, AnOperatorWithoutItsOwnRowLeavesTheHeaderEmpty)
+TEST_F(PrincipalTeste, AnUnknownConfiguredOperatorAsksForOneAndCancelWithNoneEndsTheProgram)
 {
     BancoTemporario banco;
     Configuracao::garantirArquivo(ini(), banco.diretorio());
     Configuracao::gravar(ini(), QStringLiteral("Operadora"), QStringLiteral("999999"));
+    DesvioMensagens mensagens([](const auto &) { return mrOk; });
     TfrmPrincipal principal(estado, dados);
-    ASSERT_TRUE(principal.iniciar());
+    bool perguntou = false;
+    quandoAbrirModal([&perguntou](QWidget *modal) {
+        perguntou = modal->objectName() == QStringLiteral("frmSelecionaOperadora");
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(principal.iniciar());
+    EXPECT_TRUE(perguntou);
     EXPECT_EQ(principal.edtCodOper()->text(), QString());
-    EXPECT_EQ(principal.edtNomeOperadora()->text(), QString());
+    ASSERT_EQ(mensagens.chamadas().size(), 1);
+    EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("Não há operadora cadastrada!!"));
 }

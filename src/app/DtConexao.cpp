@@ -1,5 +1,7 @@
 #include "DtConexao.h"
 
+#include "ServicosOperadora.h"
+
 #include "app/banco/ConexaoBanco.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
@@ -66,8 +68,7 @@ IdentidadeOperadora DtConexao::Conecta()
     m_estado.setNomeOperadora(identidade.nome);
 
     const AtualizacaoBase::Resultado atualizacao = AtualizacaoBase::executar(db());
-    if (atualizacao.baseAtualizada)
-        m_estado.setBaseAtualizada(true);
+    m_estado.setBaseAtualizada(atualizacao.baseAtualizada);
     LeVersaoBase();
     return identidade;
 }
@@ -154,22 +155,7 @@ QDate DtConexao::UltimaDataReceitas() const
 
 bool DtConexao::PlanoContas2007Invalido(const QString &codigoOperadora, const QDate &referencia) const
 {
-    Consulta q(db(), QStringLiteral(
-                         "SELECT MAX(V.DT_INIC_VIGN) AS DT_INIC_VIGN_LANCAMENTO, "
-                         "       MAX(V.DT_INIC_VIGN_PLANO) AS DT_INIC_VIGN_PLANO_MAX, "
-                         "       (SELECT MIN(C.DT_INIC_VIGN) FROM CADASTRO C WHERE C.CD_OPER = V.CD_OPER) AS DT_INIC_VIGN_QOR "
-                         "FROM PLANOCONTASVALOR V "
-                         "WHERE V.CD_OPER = :CDOPER AND EXISTS (SELECT 1 FROM CADASTRO C WHERE C.CD_OPER = V.CD_OPER) "
-                         "GROUP BY V.CD_OPER"));
-    q.bind(QStringLiteral(":CDOPER"), codigoOperadora);
-    if (!q.primeira())
-        return false;
-    const QDate lancamento = q.data(QStringLiteral("DT_INIC_VIGN_LANCAMENTO"));
-    const QDate plano = q.data(QStringLiteral("DT_INIC_VIGN_PLANO_MAX"));
-    const QDate primeiro = q.data(QStringLiteral("DT_INIC_VIGN_QOR"));
-    if (!lancamento.isValid() || !plano.isValid() || !primeiro.isValid())
-        return false;
-    return plano >= primeiro && lancamento >= primeiro && primeiro <= referencia && plano > referencia;
+    return ServicosOperadora::PlanoContas2007Invalido(db(), codigoOperadora, referencia);
 }
 
 } // namespace kelpa

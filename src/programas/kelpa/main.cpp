@@ -1,4 +1,4 @@
-// kelpa: the desktop program.
+// kelpa: the desktop program. Only wiring: every window and rule lives in the libraries.
 
 #include "app/DtConexao.h"
 #include "app/EstadoTrabalho.h"
@@ -6,6 +6,8 @@
 #include "app/ui/TfrmPrincipal.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
+#include "quadros/base/ui/ContextoQuadro.h"
+#include "quadros/base/ui/TfrmExibeQuadro.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -42,6 +44,12 @@ int main(int argc, char *argv[])
     EstadoTrabalho estado;
     DtConexao dados(estado);
     TfrmPrincipal principal(estado, dados);
+    ContextoQuadro contexto{estado, dados, [&principal](QWidget *sobre, const QString &texto) { principal.ExibeAviso(sobre, texto); }};
+    principal.setAbreQuadro([&contexto](int numero, const QString &tipoConta, QWidget *pai) {
+        TfrmExibeQuadro host(contexto, numero, tipoConta, pai);
+        return host.exec();
+    });
+
     principal.show();
     QTimer::singleShot(0, &principal, [&principal] {
         if (!principal.iniciar())
