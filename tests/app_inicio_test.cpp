@@ -247,21 +247,22 @@ TEST_F(ConexaoTeste, PlanoContas2007Invalido)
     EXPECT_FALSE(dados.PlanoContas2007Invalido(QStringLiteral("312345"), referencia));
 }
 
-TEST(CompactacaoBanco, ReplacesTheFileOnlyWithACompleteCopy)
+TEST(CompactacaoBanco, ShrinksTheFileAndKeepsOtherStationsWorking)
 {
     BancoTemporario banco;
     banco.sql(QStringLiteral("CREATE TABLE LIXO (X TEXT)"));
     banco.sql(QStringLiteral("INSERT INTO LIXO SELECT hex(randomblob(500)) FROM TB_MUNICIPIOS"));
     banco.sql(QStringLiteral("DROP TABLE LIXO"));
     banco.sql(QStringLiteral("INSERT INTO OPERADORAS VALUES ('345678')"));
-    banco.fechar();
     const qint64 antes = QFileInfo(banco.arquivo()).size();
 
+    // The test's own connection stays open and idle, as another station's would.
     EXPECT_TRUE(CompactacaoBanco::CompactaBase(banco.arquivo()));
     EXPECT_LT(QFileInfo(banco.arquivo()).size(), antes);
     EXPECT_FALSE(QFileInfo::exists(banco.arquivo() + QStringLiteral("x")));
-    banco.reabrir();
     EXPECT_EQ(banco.escalar(QStringLiteral("SELECT CD_OPER FROM OPERADORAS")).toString(), QStringLiteral("345678"));
+    banco.sql(QStringLiteral("INSERT INTO OPERADORAS VALUES ('312345')"));
+    EXPECT_EQ(banco.escalar(QStringLiteral("SELECT COUNT(*) FROM OPERADORAS")).toInt(), 2);
 }
 
 TEST(CompactacaoBanco, ABusyOrReadOnlyFileIsLeftAsItIs)

@@ -54,7 +54,8 @@ void quandoAbrirModal(std::function<void(QWidget *)> acao)
         }
         // Shortcuts (Alt+letter) reach only the active window.
         modal->activateWindow();
-        QTest::qWaitForWindowActive(modal);
+        if (!QTest::qWaitForWindowActive(modal))
+            qWarning("window did not become active");
         acao(modal);
     };
     QTimer::singleShot(0, *tentativa);

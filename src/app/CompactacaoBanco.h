@@ -4,10 +4,11 @@
 
 namespace kelpa {
 
-// Compacts the database file at start. The compacted copy is built beside the
-// file and moved over it in one atomic rename, so the database is never missing,
-// not even for a moment. A file that another station is using, or that cannot be
-// written, is simply left as it is.
+// Compacts the database file at start. SQLite rewrites the file in place under its
+// own journal, so a crash or a full disk leaves the database as it was, and other
+// stations that have it open keep working (a copy renamed over the file would leave
+// them writing to a deleted file). A file that is busy or cannot be written is
+// simply left as it is.
 class CompactacaoBanco
 {
 public:

@@ -302,9 +302,10 @@ void TfrmPrincipal::montarNavegacao()
         for (const Botao &b : g.botoes) {
             auto *botao = new QToolButton(pagina);
             QAction *a = acao(QLatin1String(b.acao));
+            // The picture belongs to the action, so the button keeps it when the action changes.
+            a->setIcon(style()->standardIcon(b.icone));
             botao->setDefaultAction(a);
             botao->setText(QString::fromUtf8(b.legenda));
-            botao->setIcon(style()->standardIcon(b.icone));
             botao->setIconSize(QSize(28, 28));
             botao->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             botao->setAutoRaise(true);
@@ -318,6 +319,7 @@ void TfrmPrincipal::montarNavegacao()
         rolagem->setWidget(pagina);
         rolagem->setWidgetResizable(true);
         rolagem->setFrameShape(QFrame::NoFrame);
+        rolagem->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         m_navegacao->addItem(rolagem, QString::fromUtf8(g.titulo));
     }
     connect(m_navegacao, &QToolBox::currentChanged, this, [this](int i) {

@@ -56,8 +56,8 @@ TfraModeloQuadroPeriodo::TfraModeloQuadroPeriodo(ContextoQuadro &contexto, QWidg
     m_gbxPeriodo->setObjectName(QStringLiteral("gbxPeriodo"));
 
     m_painelPeriodo = new QWidget(m_gbxPeriodo);
-    m_painelPeriodo->setFixedHeight(30);
     m_cbxPeriodo = new QComboBox(m_painelPeriodo);
+    m_cbxPeriodo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_cbxPeriodo->setObjectName(QStringLiteral("cbxPeriodo"));
     m_cbxPeriodo->setToolTip(QStringLiteral("No primeiro envio, informe a data de preenchimento do documento;\n"
                                             "depois, sempre que os dados do quadro mudarem, a data da alteração efetiva."));
@@ -74,6 +74,14 @@ TfraModeloQuadroPeriodo::TfraModeloQuadroPeriodo(ContextoQuadro &contexto, QWidg
     m_btnEditaPeriodo = botaoPeriodo("btnEditaPeriodo", QStyle::SP_FileDialogContentsView, QStringLiteral("Edita quadro no período selecionado."));
     m_btnExcluiPeriodo->setEnabled(false);
     m_btnEditaPeriodo->setEnabled(false);
+    auto *linhaPeriodo = new QHBoxLayout(m_painelPeriodo);
+    linhaPeriodo->setContentsMargins(0, 0, 0, 0);
+    linhaPeriodo->addWidget(m_cbxPeriodo);
+    linhaPeriodo->addSpacing(8);
+    linhaPeriodo->addWidget(m_btnIncluiPeriodo);
+    linhaPeriodo->addWidget(m_btnExcluiPeriodo);
+    linhaPeriodo->addWidget(m_btnEditaPeriodo);
+    linhaPeriodo->addStretch(1);
 
     m_conteudo = new QWidget(m_gbxPeriodo);
     m_conteudo->setObjectName(QStringLiteral("pnlConteudo"));
@@ -123,12 +131,11 @@ void TfraModeloQuadroPeriodo::setTipoPeriodo(TipoPeriodo tipo)
 
 void TfraModeloQuadroPeriodo::posicionarBotoes()
 {
-    const int largura = Periodos::LarguraCaixa(m_tipoPeriodo);
-    m_cbxPeriodo->setGeometry(0, 2, largura, 26);
-    // The three buttons stand at fixed distances from the box, whatever its width.
-    m_btnIncluiPeriodo->move(largura + 72 - 64, 3);
-    m_btnExcluiPeriodo->move(largura + 97 - 64, 3);
-    m_btnEditaPeriodo->move(largura + 122 - 64, 3);
+    // The box is at least as wide as the mode asks and always wide enough for its
+    // longest text ("de 01/07/2006 até 31/12/2006", "15 de setembro de 2007", "4º Trimestre de 2006").
+    m_cbxPeriodo->setMinimumWidth(Periodos::LarguraCaixa(m_tipoPeriodo));
+    const int caracteres = m_tipoPeriodo == TipoPeriodo::Intervalo ? 28 : m_tipoPeriodo == TipoPeriodo::Dia ? 24 : 20;
+    m_cbxPeriodo->setMinimumContentsLength(caracteres);
 }
 
 bool TfraModeloQuadroPeriodo::executarProtegido(const std::function<void()> &operacao)
