@@ -2,6 +2,7 @@
 
 #include "apoio/BancoTemporario.h"
 #include "apoio/Capturas.h"
+#include "apoio/Modal.h"
 
 #include "app/BaseDemonstracao.h"
 #include "app/Configuracao.h"
@@ -32,6 +33,7 @@
 using namespace kelpa;
 using kelpa::teste::BancoTemporario;
 using kelpa::teste::capturar;
+using kelpa::teste::quandoAbrirModal;
 
 namespace {
 
@@ -40,25 +42,6 @@ QString lerArquivo(const QString &caminho)
     QFile f(caminho);
     f.open(QIODevice::ReadOnly);
     return QString::fromUtf8(f.readAll());
-}
-
-// Runs `acao` on the modal window that the next exec() opens.
-void quandoAbrirModal(std::function<void(QWidget *)> acao)
-{
-    auto tentativa = std::make_shared<std::function<void()>>();
-    *tentativa = [acao, tentativa] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            QTimer::singleShot(10, *tentativa);
-            return;
-        }
-        // Shortcuts (Alt+letter) reach only the active window.
-        modal->activateWindow();
-        if (!QTest::qWaitForWindowActive(modal))
-            qWarning("window did not become active");
-        acao(modal);
-    };
-    QTimer::singleShot(0, *tentativa);
 }
 
 } // namespace
