@@ -12,6 +12,8 @@ const QList<Comando> &comandos()
          "gera o arquivo de envio da operadora conforme Expt_Kelpa.dat do diretório do programa", comandoExport},
         {"defs", "encipher|decipher ENTRADA SAIDA", "cifra ou decifra um arquivo de definições da exportação",
          comandoDefs},
+        {"print", "[--dir DIR] --operator CODIGO --quadro N [--period dd/mm/aaaa] --pdf ARQUIVO.pdf",
+         "imprime o relatório de um quadro (ou \"validacao\": erros e avisos) em PDF", comandoPrint},
     };
     return lista;
 }

@@ -22,5 +22,6 @@ int comandoInfo(ContextoCli &ctx, const QStringList &args);
 int comandoUpgrade(ContextoCli &ctx, const QStringList &args);
 int comandoExport(ContextoCli &ctx, const QStringList &args);
 int comandoDefs(ContextoCli &ctx, const QStringList &args);
+int comandoPrint(ContextoCli &ctx, const QStringList &args);
 
 } // namespace kelpa::cli
