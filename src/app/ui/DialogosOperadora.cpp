@@ -180,7 +180,7 @@ void TfrmCadastroOperadora::GravaDados()
     } catch (const ErroBanco &) {
         MensagemDlg(QStringLiteral("ATENÇÃO!! Houve um erro na gravação.\rTente novamente..."), TipoMensagem::Erro,
                     BotaoMensagem::Ok, {}, {}, this);
-        setResultadoModal(0);
+        permanecerAberto();
         return;
     }
     if (resultado == CadastroOperadoras::ResultadoRegistro::Registrada)
@@ -190,7 +190,7 @@ void TfrmCadastroOperadora::GravaDados()
         m_confirmacao->setFocus();
     else
         m_lista->setFocus();
-    setResultadoModal(0); // stays open
+    permanecerAberto();
 }
 
 // ---------------------------------------------------------------------------

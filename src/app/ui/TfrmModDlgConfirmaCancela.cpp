@@ -79,7 +79,8 @@ void TfrmModDlgConfirmaCancela::btnConfirmarClick()
         MensagemDlg(QString::fromUtf8(e.what()), TipoMensagem::Erro, BotaoMensagem::Ok, {}, {}, this);
         return;
     }
-    done(m_resultadoModal);
+    if (m_resultadoModal != kPermanecer)
+        done(m_resultadoModal);
 }
 
 } // namespace kelpa

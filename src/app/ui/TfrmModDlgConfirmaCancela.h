@@ -32,15 +32,18 @@ public slots:
 protected:
     // Checks the input; shows what is wrong (naming the field) and returns false to keep the dialog open.
     virtual bool CriticaDados() { return true; }
-    // Saves; may set another result with setResultadoModal(). Throwing keeps the dialog open.
+    // Saves; may close with another result (setResultadoModal) or stay open
+    // (permanecerAberto). Throwing keeps the dialog open and shows the error.
     virtual void GravaDados() {}
 
     void setResultadoModal(int resultado) { m_resultadoModal = resultado; }
+    void permanecerAberto() { m_resultadoModal = kPermanecer; }
     // Where derived dialogs put their boxes, above the bottom panel.
     QWidget *areaConteudo() const { return m_conteudo; }
     void showEvent(QShowEvent *evento) override;
 
 private:
+    static constexpr int kPermanecer = -1;
     QWidget *m_conteudo = nullptr;
     QLabel *m_lblMensagem = nullptr;
     QPushButton *m_btnConfirmar = nullptr;
