@@ -167,9 +167,9 @@ void TfraModeloQuadroPeriodo::CarregaPeriodos(const QDate &manter)
     m_datas = PreparaQueryComboPeriodo();
     m_cbxPeriodo->clear();
     QDate anterior;
-    for (const QDate &data : std::as_const(m_datas)) {
-        m_cbxPeriodo->addItem(Periodos::TextoPeriodo(m_tipoPeriodo, anterior, data));
-        anterior = data.addDays(-1);
+    for (const QDate &inicio : std::as_const(m_datas)) {
+        m_cbxPeriodo->addItem(Periodos::TextoPeriodo(m_tipoPeriodo, anterior, inicio));
+        anterior = inicio.addDays(-1);
     }
     const int manterIndice = manter.isValid() ? static_cast<int>(m_datas.indexOf(manter)) : -1;
     m_cbxPeriodo->setCurrentIndex(manterIndice >= 0 ? manterIndice : (m_datas.isEmpty() ? -1 : 0));
@@ -213,25 +213,25 @@ void TfraModeloQuadroPeriodo::cbxPeriodoActivated(int indice)
 
 void TfraModeloQuadroPeriodo::btnIncluiPeriodoClick()
 {
-    QDate data;
+    QDate novaData;
     bool copiar = false;
     if (m_tipoPeriodo == TipoPeriodo::Trimestre) {
-        data = Periodos::TrimestreSeguinte(m_contexto.db(), m_contexto.codOper(), m_datas.isEmpty() ? QDate() : m_datas.first());
-        if (!data.isValid()) {
+        novaData = Periodos::TrimestreSeguinte(m_contexto.db(), m_contexto.codOper(), m_datas.isEmpty() ? QDate() : m_datas.first());
+        if (!novaData.isValid()) {
             MensagemDlg(QStringLiteral("Não há trimestre a incluir: preencha primeiro o Quadro 1: Cadastro."), TipoMensagem::Cuidado,
                         BotaoMensagem::Ok, {}, {}, this);
             return;
         }
-        if (!Confirma(QStringLiteral("Incluir %1 ?").arg(Periodos::TextoTrimestre(data)), this))
+        if (!Confirma(QStringLiteral("Incluir %1 ?").arg(Periodos::TextoTrimestre(novaData)), this))
             return;
     } else {
         const auto inclusao = TfrmIncluiPeriodo::ExecutaInclusao(m_contexto, m_tipoPeriodo, this);
         if (!inclusao.confirmado)
             return;
-        data = inclusao.data;
+        novaData = inclusao.data;
         copiar = inclusao.copiar;
     }
-    m_novaData = data;
+    m_novaData = novaData;
     executarProtegido([this, copiar] {
         if (copiar)
             CopiaPeriodoFrame();
