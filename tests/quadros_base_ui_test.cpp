@@ -300,9 +300,11 @@ TEST_F(JanelaPrincipalTeste, ActionsFollowTheOpenQuadro)
     EXPECT_FALSE(principal.acao(QStringLiteral("actCadastro"))->isEnabled());
 
     principal.HabilitaAcoes(0);
-    for (QAction *a : principal.acoes())
-        if (a->objectName() != QLatin1String("actTransmitir") && a->objectName() != QLatin1String("actGerarDisquete"))
+    for (QAction *a : principal.acoes()) {
+        if (a->objectName() != QLatin1String("actTransmitir") && a->objectName() != QLatin1String("actGerarDisquete")) {
             EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+        }
+    }
     // Help has no content: never enabled.
     EXPECT_FALSE(principal.acao(QStringLiteral("actAjuda100"))->isEnabled());
     // No findings: sending is open.
