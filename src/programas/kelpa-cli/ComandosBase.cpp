@@ -11,6 +11,7 @@
 #include "app/banco/ErroBanco.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
+#include "quadros/demonstracoes/DadosFinanceirosDemonstracao.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,6 +41,7 @@ int comandoInit(ContextoCli &ctx, const QStringList &args)
         {
             auto conexao = ConexaoBanco::abrir(arquivo);
             BaseDemonstracao::criar(conexao->db());
+            DadosFinanceirosDemonstracao::criar(conexao->db(), BaseDemonstracao::codigoOperadora());
         }
         Configuracao::garantirArquivo(ctx.arquivoIni(), ctx.diretorio);
         if (!Configuracao::gravar(ctx.arquivoIni(), QStringLiteral("Operadora"), BaseDemonstracao::codigoOperadora())) {

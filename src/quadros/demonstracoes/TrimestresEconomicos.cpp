@@ -1,0 +1,53 @@
+#include "TrimestresEconomicos.h"
+
+#include "MontagemEstrutura.h"
+#include "app/banco/Consulta.h"
+#include "app/banco/ErroBanco.h"
+#include "app/banco/Transacao.h"
+#include "quadros/base/Periodos.h"
+
+#include <QDebug>
+
+namespace kelpa::TrimestresEconomicos {
+
+QList<QDate> Lista(const QSqlDatabase &db, const QString &codOper)
+{
+    Consulta q(db, QStringLiteral("SELECT DISTINCT DT_INIC_VIGN FROM QUADRORECEITASDESPESASUF WHERE CD_OPER = :CDOPER "
+                                  "ORDER BY DT_INIC_VIGN DESC"));
+    q.bind(QStringLiteral(":CDOPER"), codOper);
+    q.executar();
+    QList<QDate> trimestres;
+    while (q.proxima())
+        trimestres << q.data(QStringLiteral("DT_INIC_VIGN"));
+    return trimestres;
+}
+
+QDate CriaPeriodoInicial(const QSqlDatabase &db, const QString &codOper, const QDate &piso)
+{
+    if (!Lista(db, codOper).isEmpty())
+        return {};
+    // The earliest registration period, whatever order the database returns rows in.
+    const QDate primeiro = Periodos::PrimeiroTrimestre(db, codOper, piso);
+    if (!primeiro.isValid())
+        return {};
+    if (!IncluiNovoTrimestre(db, codOper, primeiro))
+        throw ErroBanco(QStringLiteral("Houve erro na criação do período inicial.\rTente novamente..."));
+    return primeiro;
+}
+
+bool IncluiNovoTrimestre(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre, bool comSaldoAcumulado)
+{
+    try {
+        Transacao transacao(db);
+        if (!Periodos::IncluiTrimestre(db, codOper, trimestre))
+            return false;
+        MontagemEstrutura(db, codOper, trimestre).MontaNovoTrimestre(comSaldoAcumulado);
+        transacao.confirmar();
+        return true;
+    } catch (const ErroBanco &e) {
+        qWarning() << "Trimestre não incluído:" << e.textoCompleto();
+        return false;
+    }
+}
+
+} // namespace kelpa::TrimestresEconomicos
