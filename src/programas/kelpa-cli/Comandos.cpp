@@ -14,6 +14,10 @@ const QList<Comando> &comandos()
          comandoDefs},
         {"print", "[--dir DIR] --operator CODIGO --quadro N [--period dd/mm/aaaa] --pdf ARQUIVO.pdf",
          "imprime o relatório de um quadro (ou \"validacao\": erros e avisos) em PDF", comandoPrint},
+        {"submission", "[--dir DIR] --operator CODIGO --target DIR",
+         "valida e grava o arquivo de envio compactado (.diz) e OPERADORA.COD no diretório de destino", comandoSubmission},
+        {"transmit", "[--dir DIR] --operator CODIGO  (senha na entrada padrão)",
+         "valida, gera o arquivo de envio e o entrega ao VTX, o programa de transmissão da QOR", comandoTransmit},
     };
     return lista;
 }

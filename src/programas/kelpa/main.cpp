@@ -4,10 +4,12 @@
 #include "app/EstadoTrabalho.h"
 #include "app/ui/Avisos.h"
 #include "app/ui/TfrmPrincipal.h"
+#include "exportacao/ui/TfrmGeraArquivo.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
 #include "quadros/base/ui/ContextoQuadro.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
+#include "transmissao/ui/TfrmAvisoTransmissao.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -48,6 +50,14 @@ int main(int argc, char *argv[])
     principal.setAbreQuadro([&contexto](int numero, const QString &tipoConta, QWidget *pai) {
         TfrmExibeQuadro host(contexto, numero, tipoConta, pai);
         return host.exec();
+    });
+    principal.setPasso(TfrmPrincipal::Passo::GerarDisquete, [&](QWidget *pai) {
+        TfrmGeraArquivo geracao(dados.db(), estado.codOper(), estado.diretorioBase(), pai);
+        geracao.exec();
+    });
+    principal.setPasso(TfrmPrincipal::Passo::Transmitir, [&](QWidget *pai) {
+        TfrmAvisoTransmissao aviso(dados.db(), estado.codOper(), pai);
+        aviso.exec();
     });
 
     principal.show();
