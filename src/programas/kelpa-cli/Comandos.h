@@ -23,6 +23,7 @@ int comandoUpgrade(ContextoCli &ctx, const QStringList &args);
 int comandoExport(ContextoCli &ctx, const QStringList &args);
 int comandoDefs(ContextoCli &ctx, const QStringList &args);
 int comandoPrint(ContextoCli &ctx, const QStringList &args);
+int comandoValidate(ContextoCli &ctx, const QStringList &args);
 int comandoSubmission(ContextoCli &ctx, const QStringList &args);
 int comandoTransmit(ContextoCli &ctx, const QStringList &args);
 

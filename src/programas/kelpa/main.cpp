@@ -10,6 +10,7 @@
 #include "quadros/base/ui/ContextoQuadro.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
 #include "transmissao/ui/TfrmAvisoTransmissao.h"
+#include "validacao/ui/PassosValidacao.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -58,6 +59,13 @@ int main(int argc, char *argv[])
     principal.setPasso(TfrmPrincipal::Passo::Transmitir, [&](QWidget *pai) {
         TfrmAvisoTransmissao aviso(dados.db(), estado.codOper(), pai);
         aviso.exec();
+    });
+
+    principal.setPasso(TfrmPrincipal::Passo::Validacao, [&](QWidget *pai) {
+        validacao::ExecutaValidacao(dados.db(), estado.codOper(), estado.operadoraDePlanos(), pai);
+    });
+    principal.setPasso(TfrmPrincipal::Passo::AvisoPlanoContas, [&](QWidget *pai) {
+        validacao::MostraAvisoPlanoContas(dados.db(), estado.codOper(), pai);
     });
 
     principal.show();
