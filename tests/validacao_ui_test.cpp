@@ -5,6 +5,11 @@
 
 #include "apoio/Capturas.h"
 #include "apoio/Modal.h"
+#include "app/Configuracao.h"
+#include "app/DtConexao.h"
+#include "app/EstadoTrabalho.h"
+#include "app/ui/TfrmPrincipal.h"
+#include "plataforma/CaminhosPrograma.h"
 #include "app/ui/MensagemDlg.h"
 #include "relatorios/ui/VisualizadorRelatorio.h"
 #include "validacao/GravacaoConstatacoes.h"
@@ -16,6 +21,7 @@
 #include "validacao/ui/TfrmValida_Dados.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QPrintPreviewWidget>
@@ -236,4 +242,66 @@ TEST(AvisoProcessamentoJanela, AsksToWait)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&aviso));
     QTest::qWait(200);
     capturar(&aviso, QStringLiteral("validacao_progresso"));
+}
+
+TEST(JanelaPrincipalValidacao, SendingActionsFollowTheValidationRun)
+{
+    QTemporaryDir home;
+    CaminhosPrograma::definirHome(home.path());
+    BancoTemporario banco;
+    operadoraCompleta(banco, planos);
+    const QString ini = home.filePath(QStringLiteral("Kelpa.ini"));
+    Configuracao::garantirArquivo(ini, banco.diretorio());
+    Configuracao::gravar(ini, QStringLiteral("Operadora"), planos);
+
+    EstadoTrabalho estado;
+    DtConexao dados(estado);
+    TfrmPrincipal principal(estado, dados);
+    // As the program wires its steps.
+    principal.setPasso(TfrmPrincipal::Passo::Validacao, [&](QWidget *pai) {
+        ExecutaValidacao(dados.db(), estado.codOper(), estado.operadoraDePlanos(), pai);
+    });
+    principal.setPasso(TfrmPrincipal::Passo::AvisoPlanoContas,
+                       [&](QWidget *pai) { MostraAvisoPlanoContas(dados.db(), estado.codOper(), pai); });
+    ASSERT_TRUE(principal.iniciar());
+    QAction *validar = principal.acao(QStringLiteral("actValidacao"));
+    QAction *transmitir = principal.acao(QStringLiteral("actTransmitir"));
+    QAction *disquete = principal.acao(QStringLiteral("actGerarDisquete"));
+
+    const auto validarERetornar = [&](const QString &janela) {
+        QString aberta;
+        quandoAbrirModal([&](QWidget *modal) {
+            aberta = modal->objectName();
+            // The validation window names its button; the notice has only one.
+            auto *retornar = modal->findChild<QPushButton *>(QStringLiteral("btnRetornar"));
+            (retornar ? retornar : modal->findChild<QPushButton *>())->click();
+        });
+        validar->trigger();
+        EXPECT_EQ(aberta, janela);
+    };
+
+    validarERetornar(QStringLiteral("frmValida_Dados"));
+    EXPECT_TRUE(transmitir->isEnabled());
+    EXPECT_TRUE(disquete->isEnabled());
+
+    // An error of 2006 closes both ways of sending; once mended, a new run opens them.
+    banco.sql(QStringLiteral("UPDATE PLANOCONTASVALOR SET VL_CONTA_REFERENCIA = 1 WHERE CD_CONTA_REFERENCIA = '19000' "
+                             "AND DT_INIC_VIGN = '2006-04-01'"));
+    validarERetornar(QStringLiteral("frmValida_Dados"));
+    EXPECT_FALSE(transmitir->isEnabled());
+    EXPECT_FALSE(disquete->isEnabled());
+    banco.sql(QStringLiteral("UPDATE PLANOCONTASVALOR SET VL_CONTA_REFERENCIA = 100003 WHERE CD_CONTA_REFERENCIA = '19000' "
+                             "AND DT_INIC_VIGN = '2006-04-01'"));
+    validarERetornar(QStringLiteral("frmValida_Dados"));
+    EXPECT_TRUE(transmitir->isEnabled());
+
+    // A 2007 quarter made with a chart that is not the operator's: the notice instead of
+    // the validation, and sending closed.
+    banco.sql(QStringLiteral("INSERT INTO PLANOCONTASVALOR (CD_OPER, DT_INIC_VIGN, ID_TIPO_PLANO, DT_INIC_VIGN_PLANO, "
+                             "CD_CONTA_REFERENCIA, VL_CONTA_REFERENCIA, LG_ALTR_TRAM) "
+                             "VALUES ('345678', '2007-01-01', '20', '2008-01-01', '99999', 0, 'N')"));
+    validarERetornar(QStringLiteral("frmAvisoValidPlnContas"));
+    EXPECT_FALSE(transmitir->isEnabled());
+    EXPECT_FALSE(disquete->isEnabled());
+    CaminhosPrograma::definirHome({});
 }
