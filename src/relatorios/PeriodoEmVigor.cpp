@@ -2,6 +2,7 @@
 
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
+#include "quadros/base/Periodos.h"
 
 #include <QRegularExpression>
 
@@ -49,6 +50,18 @@ QDate PeriodoEmVigor::inicio(const QSqlDatabase &db, const QString &tabela, cons
     if (!q.primeira() || q.nulo(QStringLiteral("INICIO")))
         return {};
     return q.data(QStringLiteral("INICIO"));
+}
+
+QDate PeriodoEmVigor::trimestre(const QSqlDatabase &db, const QString &operadora, const QDate &data)
+{
+    if (data.isValid())
+        return Periodos::InicioDoTrimestre(data);
+    Consulta q(db, QStringLiteral("SELECT MAX(DT_INIC_VIGN) AS TRIMESTRE FROM QUADRORECEITASDESPESASUF "
+                                  "WHERE CD_OPER = :CDOPER"));
+    q.bind(QStringLiteral(":CDOPER"), operadora);
+    if (!q.primeira() || q.nulo(QStringLiteral("TRIMESTRE")))
+        return {};
+    return q.data(QStringLiteral("TRIMESTRE"));
 }
 
 } // namespace kelpa::relatorios

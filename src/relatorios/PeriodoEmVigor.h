@@ -30,6 +30,10 @@ public:
     // Table and alias names are formatted into statements: only plain identifiers
     // pass. Throws ErroBanco otherwise.
     static QString identificador(const QString &nome);
+
+    // The quarter a quarterly report prints: the one that holds `data`, or, when no
+    // date was chosen, the operator's newest quarter (null when it has none).
+    static QDate trimestre(const QSqlDatabase &db, const QString &operadora, const QDate &data);
 };
 
 } // namespace kelpa::relatorios

@@ -1,6 +1,15 @@
 #include "RegistroRelatorios.h"
 
 #include "TqrpAvisoValidacao.h"
+#include "TqrpBalPatrAtivo.h"
+#include "TqrpBalPatrPassivo.h"
+#include "TqrpCadastro.h"
+#include "TqrpContraprestacoesLiquida.h"
+#include "TqrpDadosBasicos.h"
+#include "TqrpDistrIdadeSaldo.h"
+#include "TqrpFluxoCaixa.h"
+#include "TqrpRegiaoAtuacao.h"
+#include "TqrpResultadoExercicio.h"
 #include "TqrpValidaCampos.h"
 
 namespace kelpa::relatorios {
@@ -13,11 +22,41 @@ std::function<void(ImpressaoComposta &)> apenas()
     return [](ImpressaoComposta &i) { i.adicionar(std::make_unique<T>()); };
 }
 
+template<typename T, typename Parte>
+std::function<void(ImpressaoComposta &)> duasPartes(Parte primeira, Parte segunda)
+{
+    return [primeira, segunda](ImpressaoComposta &i) {
+        i.adicionar(std::make_unique<T>(primeira));
+        i.adicionar(std::make_unique<T>(segunda));
+    };
+}
+
 } // namespace
 
 const QList<FormaImpressao> &RegistroRelatorios::formas()
 {
     static const QList<FormaImpressao> lista = {
+        // The region of operation follows the registration only when it has
+        // municipalities to show; it is never named as a report without data.
+        {QStringLiteral("1"), QStringLiteral("Quadro 1: Cadastro"),
+         [](ImpressaoComposta &i) {
+             i.adicionar(std::make_unique<TqrpCadastro>());
+             i.adicionar(std::make_unique<TqrpRegiaoAtuacao>());
+         },
+         [](const ImpressaoComposta &i) {
+             return i.relatorio(0).vazio() ? ImpressaoComposta::mensagemSemDados({i.relatorio(0).legenda()}) : QString();
+         }},
+        {QStringLiteral("2"), QStringLiteral("Quadro 2: Dados Básicos"), apenas<TqrpDadosBasicos>(), {}},
+        {QStringLiteral("8"), QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"),
+         apenas<TqrpContraprestacoesLiquida>(), {}},
+        {QStringLiteral("11"), QStringLiteral("Quadro 11: Balanço Patrimonial - Ativo"), apenas<TqrpBalPatrAtivo>(), {}},
+        {QStringLiteral("12"), QStringLiteral("Quadro 12: Balanço Patrimonial - Passivo"), apenas<TqrpBalPatrPassivo>(), {}},
+        {QStringLiteral("13"), QStringLiteral("Quadro 13: Demonstrações do Resultado do Exercício"),
+         apenas<TqrpResultadoExercicio>(), {}},
+        {QStringLiteral("15"), QStringLiteral("Quadro 15: Fluxo de Caixa"),
+         duasPartes<TqrpFluxoCaixa>(TqrpFluxoCaixa::Parte::Sintetico, TqrpFluxoCaixa::Parte::Analitico), {}},
+        {QStringLiteral("15A"), QStringLiteral("Quadro 15A: Distribuição por Idade de Saldo"),
+         duasPartes<TqrpDistrIdadeSaldo>(TqrpDistrIdadeSaldo::Parte::Ativo, TqrpDistrIdadeSaldo::Parte::Passivo), {}},
         {QStringLiteral("VALIDACAO"), QStringLiteral("Validação dos Dados: erros e avisos"),
          [](ImpressaoComposta &i) {
              i.adicionar(std::make_unique<TqrpValidaCampos>());
@@ -35,6 +74,10 @@ QString RegistroRelatorios::normalizar(const QString &chave)
     QString c = chave.trimmed().toUpper();
     if (c.startsWith(QStringLiteral("QUADRO")))
         c = c.mid(6).trimmed();
+    // A quadro's title names it: "Quadro 15A: Distribuição por Idade de Saldos".
+    const qsizetype doisPontos = c.indexOf(u':');
+    if (doisPontos >= 0)
+        c = c.left(doisPontos).trimmed();
     if (c == QStringLiteral("VALIDAÇÃO"))
         c = QStringLiteral("VALIDACAO");
     return c;
@@ -51,11 +94,13 @@ const FormaImpressao *RegistroRelatorios::localizar(const QString &chave)
 
 QString RegistroRelatorios::mensagemSemDados(const FormaImpressao &forma, const ImpressaoComposta &impressao)
 {
-    const QStringList semDados = impressao.legendasSemDados();
+    QStringList semDados = impressao.legendasSemDados();
     if (semDados.isEmpty())
         return {};
     if (forma.mensagemSemDados)
         return forma.mensagemSemDados(impressao);
+    // A quadro printed in two parts is named once.
+    semDados.removeDuplicates();
     return ImpressaoComposta::mensagemSemDados(semDados);
 }
 

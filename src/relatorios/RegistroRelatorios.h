@@ -24,7 +24,8 @@ class RegistroRelatorios
 {
 public:
     static const QList<FormaImpressao> &formas();
-    // "15a", "Quadro 15A" and "15A" find the same entry; nullptr when the quadro has no report.
+    // "15a", "Quadro 15A", "15A" and a quadro's title ("Quadro 15A: Distribuição por
+    // Idade de Saldos") find the same entry; nullptr when the quadro has no report.
     static const FormaImpressao *localizar(const QString &chave);
     static QString normalizar(const QString &chave);
 

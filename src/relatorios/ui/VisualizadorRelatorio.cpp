@@ -2,6 +2,7 @@
 
 #include "app/ui/MensagemDlg.h"
 #include "relatorios/ImpressaoComposta.h"
+#include "relatorios/RegistroRelatorios.h"
 #include "relatorios/Renderizador.h"
 
 #include <QAction>
@@ -68,6 +69,15 @@ bool VisualizadorRelatorio::mostrar(const ImpressaoComposta &impressao, const QS
     VisualizadorRelatorio visualizador(impressao.documento(), parent);
     visualizador.exec();
     return true;
+}
+
+bool VisualizadorRelatorio::imprimir(const FormaImpressao &forma, const QSqlDatabase &db, const QString &operadora,
+                                     const QDate &data, QWidget *parent)
+{
+    ImpressaoComposta impressao;
+    forma.montar(impressao);
+    impressao.carregar(db, operadora, data);
+    return mostrar(impressao, RegistroRelatorios::mensagemSemDados(forma, impressao), parent);
 }
 
 } // namespace kelpa::relatorios

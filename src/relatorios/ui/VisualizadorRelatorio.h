@@ -2,7 +2,9 @@
 
 #include "relatorios/DocumentoRelatorio.h"
 
+#include <QDate>
 #include <QPrintPreviewDialog>
+#include <QSqlDatabase>
 
 class QAction;
 
@@ -30,6 +32,10 @@ public:
     // data in the warning `mensagem` (when not empty) and previews the others, if any.
     // Returns true when a preview was shown.
     static bool mostrar(const ImpressaoComposta &impressao, const QString &mensagem, QWidget *parent = nullptr);
+    // What a quadro's print action does: reads the quadro's reports for the operator
+    // and the period on screen, then as above. Throws ErroBanco when the data cannot be read.
+    static bool imprimir(const FormaImpressao &forma, const QSqlDatabase &db, const QString &operadora,
+                         const QDate &data, QWidget *parent = nullptr);
 
 private:
     void perguntarESalvarPdf();

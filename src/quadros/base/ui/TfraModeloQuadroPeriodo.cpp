@@ -6,6 +6,8 @@
 #include "app/ui/FiltroTeclasNavegacao.h"
 #include "app/ui/MensagemDlg.h"
 #include "plataforma/FormatoBR.h"
+#include "relatorios/RegistroRelatorios.h"
+#include "relatorios/ui/VisualizadorRelatorio.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -41,6 +43,7 @@ TfraModeloQuadroGeral::TfraModeloQuadroGeral(QWidget *parent)
 void TfraModeloQuadroGeral::setTitulo(const QString &titulo)
 {
     m_pnlTituloQuadro->setText(titulo);
+    tituloDefinido();
 }
 
 QString TfraModeloQuadroGeral::titulo() const
@@ -98,10 +101,16 @@ TfraModeloQuadroPeriodo::TfraModeloQuadroPeriodo(ContextoQuadro &contexto, QWidg
     m_btnDesfaz = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Cancelar"), m_pnlBotoes);
     m_btnDesfaz->setObjectName(QStringLiteral("btnDesfaz"));
     m_btnDesfaz->setToolTip(QStringLiteral("Cancela operações no quadro."));
+    m_btnImprimir = new QPushButton(QIcon::fromTheme(QStringLiteral("document-print")), QStringLiteral("Imprimir"), m_pnlBotoes);
+    m_btnImprimir->setObjectName(QStringLiteral("btnImprimir"));
+    m_btnImprimir->setToolTip(QStringLiteral("Exibe o relatório do quadro no período selecionado."));
+    m_btnImprimir->setVisible(false);
     m_btnConfirmar->setAutoDefault(false);
     m_btnDesfaz->setAutoDefault(false);
+    m_btnImprimir->setAutoDefault(false);
     auto *botoes = new QHBoxLayout(m_pnlBotoes);
     botoes->setContentsMargins(8, 4, 8, 4);
+    botoes->addWidget(m_btnImprimir);
     botoes->addStretch(1);
     botoes->addWidget(m_btnConfirmar);
     botoes->addWidget(m_btnDesfaz);
@@ -118,6 +127,7 @@ TfraModeloQuadroPeriodo::TfraModeloQuadroPeriodo(ContextoQuadro &contexto, QWidg
     connect(m_btnEditaPeriodo, &QToolButton::clicked, this, &TfraModeloQuadroPeriodo::btnEditaPeriodoClick);
     connect(m_btnConfirmar, &QPushButton::clicked, this, &TfraModeloQuadroPeriodo::btnConfirmarClick);
     connect(m_btnDesfaz, &QPushButton::clicked, this, &TfraModeloQuadroPeriodo::btnDesfazClick);
+    connect(m_btnImprimir, &QPushButton::clicked, this, &TfraModeloQuadroPeriodo::btnImprimirClick);
     connect(m_cbxPeriodo, &QComboBox::activated, this, &TfraModeloQuadroPeriodo::cbxPeriodoActivated);
     posicionarBotoes();
 }
@@ -175,6 +185,7 @@ void TfraModeloQuadroPeriodo::CarregaPeriodos(const QDate &manter)
     m_cbxPeriodo->setCurrentIndex(manterIndice >= 0 ? manterIndice : (m_datas.isEmpty() ? -1 : 0));
     m_indiceAnterior = m_cbxPeriodo->currentIndex();
     m_contexto.estado.setPeriodoSelecionado(m_cbxPeriodo->currentText());
+    atualizaImpressao();
 }
 
 void TfraModeloQuadroPeriodo::Inicia()
@@ -202,6 +213,7 @@ void TfraModeloQuadroPeriodo::cbxPeriodoActivated(int indice)
     if (indice == m_indiceAnterior)
         return;
     m_indiceAnterior = indice;
+    atualizaImpressao();
     m_pnlBotoes->setFocus();
     executarProtegido([this] {
         CancelaOperacaoFrame();
@@ -290,6 +302,39 @@ void TfraModeloQuadroPeriodo::btnDesfazClick()
         InicializaFrame();
     });
     emit concluido(QDialog::Rejected);
+}
+
+void TfraModeloQuadroPeriodo::setChaveImpressao(const QString &chave)
+{
+    m_chaveImpressao = chave;
+    atualizaImpressao();
+}
+
+QString TfraModeloQuadroPeriodo::chaveImpressao() const
+{
+    const relatorios::FormaImpressao *forma =
+        relatorios::RegistroRelatorios::localizar(m_chaveImpressao.isEmpty() ? titulo() : m_chaveImpressao);
+    return forma ? forma->chave : QString();
+}
+
+void TfraModeloQuadroPeriodo::atualizaImpressao()
+{
+    if (!m_btnImprimir)
+        return;
+    m_btnImprimir->setVisible(!chaveImpressao().isEmpty());
+    m_btnImprimir->setEnabled(periodoSelecionado().isValid());
+}
+
+void TfraModeloQuadroPeriodo::btnImprimirClick()
+{
+    // Printing reads what is stored: the period selected, as it was last saved.
+    const relatorios::FormaImpressao *forma = relatorios::RegistroRelatorios::localizar(chaveImpressao());
+    const QDate periodo = periodoSelecionado();
+    if (!forma || !periodo.isValid())
+        return;
+    executarProtegido([&] {
+        relatorios::VisualizadorRelatorio::imprimir(*forma, m_contexto.db(), m_contexto.codOper(), periodo, this);
+    });
 }
 
 } // namespace kelpa

@@ -27,6 +27,8 @@ public:
     QString titulo() const;
 
 protected:
+    virtual void tituloDefinido() {}
+
     QLabel *m_pnlTituloQuadro = nullptr;
 };
 
@@ -58,6 +60,13 @@ public:
     QToolButton *btnEditaPeriodo() const { return m_btnEditaPeriodo; }
     QPushButton *btnConfirmar() const { return m_btnConfirmar; }
     QPushButton *btnDesfaz() const { return m_btnDesfaz; }
+    QPushButton *btnImprimir() const { return m_btnImprimir; }
+
+    // The report printed by "Imprimir": the quadro named by the title ("Quadro 15A: ..."
+    // prints quadro 15A) unless a quadro names another. The button shows only for a
+    // quadro that has a report, and works on the period selected.
+    void setChaveImpressao(const QString &chave);
+    QString chaveImpressao() const;
 
 public slots:
     void btnIncluiPeriodoClick();
@@ -65,6 +74,7 @@ public slots:
     void btnEditaPeriodoClick();
     void btnConfirmarClick();
     void btnDesfazClick();
+    void btnImprimirClick();
 
 signals:
     // The host closes with this result (QDialog::Accepted after a confirmed save).
@@ -101,7 +111,10 @@ protected:
     // Runs a quadro operation; an error is shown and the quadro stays open.
     bool executarProtegido(const std::function<void()> &operacao);
 
+    void tituloDefinido() override { atualizaImpressao(); }
+
 private:
+    void atualizaImpressao();
     void cbxPeriodoActivated(int indice);
     void posicionarBotoes();
 
@@ -122,6 +135,8 @@ private:
     QWidget *m_pnlBotoes = nullptr;
     QPushButton *m_btnConfirmar = nullptr;
     QPushButton *m_btnDesfaz = nullptr;
+    QPushButton *m_btnImprimir = nullptr;
+    QString m_chaveImpressao;
 };
 
 } // namespace kelpa

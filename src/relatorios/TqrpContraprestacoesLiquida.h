@@ -1,0 +1,37 @@
+#pragma once
+
+#include "TqrpModRelatorioTrimestre.h"
+#include "quadros/demonstracoes/ContraprestacoesLiquidas.h"
+
+namespace kelpa::relatorios {
+
+// The printed Quadro 8: the quarter's net consideration by state, medical-hospital
+// and dental plans, pre-payment and other modalities, with the total of each row and
+// of each column. States without any amount are left out. A dental operator
+// (modality "COOPO" or "ODGRP" in force at the quarter's end) prints only the
+// dental columns, under "Planos Odontológicos".
+class TqrpContraprestacoesLiquida : public TqrpModRelatorioTrimestre
+{
+public:
+    TqrpContraprestacoesLiquida();
+
+    QString titulo() const override;
+    QString legenda() const override { return QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"); }
+    bool vazio() const override { return m_linhas.isEmpty(); }
+    bool somenteOdonto() const { return m_somenteOdonto; }
+    // The states printed, in state order.
+    const QList<LinhaReceitaUF> &linhas() const { return m_linhas; }
+
+protected:
+    void carregarDados(const QSqlDatabase &db) override;
+    FormatoPagina formatoPagina() const override;
+    bool sombreado() const override { return false; }
+    Banda cabecalhoColunas(double largura) const override;
+    QList<Banda> corpo(double largura) const override;
+
+private:
+    QList<LinhaReceitaUF> m_linhas;
+    bool m_somenteOdonto = false;
+};
+
+} // namespace kelpa::relatorios
