@@ -11,6 +11,7 @@
 #include "app/banco/ErroBanco.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
+#include "quadros/cadastro/CadastroDemonstracao.h"
 #include "quadros/demonstracoes/DadosFinanceirosDemonstracao.h"
 
 #include <QDir>
@@ -41,6 +42,8 @@ int comandoInit(ContextoCli &ctx, const QStringList &args)
         {
             auto conexao = ConexaoBanco::abrir(arquivo);
             BaseDemonstracao::criar(conexao->db());
+            // The quarters need the registration: Quadros 1 and 2 come first.
+            CadastroDemonstracao::criar(conexao->db(), BaseDemonstracao::codigoOperadora());
             DadosFinanceirosDemonstracao::criar(conexao->db(), BaseDemonstracao::codigoOperadora());
         }
         Configuracao::garantirArquivo(ctx.arquivoIni(), ctx.diretorio);

@@ -7,6 +7,7 @@
 #include "exportacao/ui/TfrmGeraArquivo.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
+#include "quadros/cadastro/ui/RegistroQuadrosCadastro.h"
 #include "quadros/base/ui/ContextoQuadro.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
 #include "transmissao/ui/TfrmAvisoTransmissao.h"
@@ -43,6 +44,8 @@ int main(int argc, char *argv[])
         abertura.exec();
         QApplication::restoreOverrideCursor();
     }
+
+    registrarQuadrosCadastro();
 
     EstadoTrabalho estado;
     DtConexao dados(estado);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace kelpa {
+
+// The demo operator's registration, filled as a careful user would: Quadro 1 with
+// its addresses, phones and region of operation (a first period in 2001 and one from
+// 2005 with municipalities of operation), and Quadro 2 with its foundation, staff and
+// three responsible professionals. Written through the same classes as the quadros.
+class CadastroDemonstracao
+{
+public:
+    // In one transaction; throws ErroBanco on failure (then nothing was written).
+    static void criar(const QSqlDatabase &db, const QString &codOper);
+};
+
+} // namespace kelpa

@@ -1,0 +1,281 @@
+#include "DadosBasicos.h"
+
+#include "app/Utilitarios.h"
+#include "app/banco/Consulta.h"
+#include "app/banco/ErroBanco.h"
+#include "app/banco/Transacao.h"
+
+#include <cmath>
+
+namespace kelpa {
+
+namespace {
+const QString kOper = QStringLiteral(":CDOPER");
+const QString kData = QStringLiteral(":DTVIGN");
+const QDate k2005(2005, 1, 1);
+
+QVariant textoOuNulo(const QString &texto)
+{
+    return texto.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(texto);
+}
+} // namespace
+
+DadosBasicos::DadosBasicos(const QSqlDatabase &db, QString codOper)
+    : m_db(db)
+    , m_codOper(std::move(codOper))
+{
+}
+
+bool DadosBasicos::existePeriodo(const QDate &data) const
+{
+    Consulta q(m_db, QStringLiteral("SELECT 1 FROM DADOSBASICOS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"));
+    q.bind(kOper, m_codOper).bind(kData, data);
+    return q.primeira();
+}
+
+void DadosBasicos::insereLinha(const QDate &data)
+{
+    Consulta(m_db, QStringLiteral("INSERT INTO DADOSBASICOS (CD_OPER, DT_INIC_VIGN, VL_CAPT_PPIO, LG_ALTR_TRAM) "
+                                  "VALUES (:CDOPER, :DTVIGN, 0, 'N')"))
+        .bind(kOper, m_codOper)
+        .bind(kData, data)
+        .executar();
+}
+
+QList<QDate> DadosBasicos::Periodos()
+{
+    auto lista = [this] {
+        Consulta q(m_db, QStringLiteral("SELECT DISTINCT DT_INIC_VIGN FROM DADOSBASICOS WHERE CD_OPER = :CDOPER "
+                                        "ORDER BY DT_INIC_VIGN DESC"));
+        q.bind(kOper, m_codOper);
+        q.executar();
+        QList<QDate> datas;
+        while (q.proxima())
+            datas << q.data(QStringLiteral("DT_INIC_VIGN"));
+        return datas;
+    };
+    QList<QDate> datas = lista();
+    if (!datas.isEmpty())
+        return datas;
+
+    Consulta cadastro(m_db, QStringLiteral("SELECT MIN(DT_INIC_VIGN) AS INICIO FROM CADASTRO WHERE CD_OPER = :CDOPER"));
+    cadastro.bind(kOper, m_codOper);
+    QDate inicio = cadastro.primeira() ? cadastro.data(QStringLiteral("INICIO")) : QDate();
+    if (!inicio.isValid())
+        return datas;
+    if (inicio < QDate(2001, 1, 1))
+        inicio = QDate(2001, 1, 1);
+    Transacao transacao(m_db);
+    insereLinha(inicio);
+    transacao.confirmar();
+    return lista();
+}
+
+bool DadosBasicos::MostraFundacao(const QDate &periodo)
+{
+    return periodo < k2005;
+}
+
+bool DadosBasicos::MostraAtuaria(const QDate &periodo, const QString &modalidade)
+{
+    return periodo < k2005 || modalidade != QLatin1String("ADMIN");
+}
+
+bool DadosBasicos::Dispensada(const QDate &periodo, const QString &modalidade, const QString &submodalidade)
+{
+    return periodo >= k2005 && modalidade == QLatin1String("AUTOG") && submodalidade != QLatin1String("NPATR");
+}
+
+int DadosBasicos::RemoveAtuariaAdministradora(const QString &modalidade)
+{
+    if (modalidade != QLatin1String("ADMIN"))
+        return 0;
+    Transacao transacao(m_db);
+    Consulta q(m_db, QStringLiteral("DELETE FROM RESPONSAVEIS WHERE CD_OPER = :CDOPER AND ID_RPSV = 2 AND DT_INIC_VIGN >= :DTVIGN"));
+    q.bind(kOper, m_codOper).bind(kData, k2005).executar();
+    const int removidas = q.linhasAfetadas();
+    transacao.confirmar();
+    return removidas;
+}
+
+PeriodoDadosBasicos DadosBasicos::Carrega(const QDate &periodo) const
+{
+    PeriodoDadosBasicos d;
+    d.periodo = periodo;
+    Consulta q(m_db, QStringLiteral("SELECT DT_FNDC, QT_FUNC, VL_CAPT_PPIO, LG_ALTR_TRAM FROM DADOSBASICOS "
+                                    "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"));
+    q.bind(kOper, m_codOper).bind(kData, periodo);
+    if (q.primeira()) {
+        d.existe = true;
+        d.fundacao = q.data(QStringLiteral("DT_FNDC"));
+        if (!q.nulo(QStringLiteral("QT_FUNC")))
+            d.funcionarios = q.inteiro(QStringLiteral("QT_FUNC"));
+        d.capitalProprio = q.real(QStringLiteral("VL_CAPT_PPIO"));
+        d.estadoTransmissao = q.texto(QStringLiteral("LG_ALTR_TRAM"));
+    }
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        ResponsavelBasico &r = d.responsavel(tipo);
+        r.tipo = tipo;
+        Consulta rq(m_db, QStringLiteral("SELECT R.ID_PSOA, R.NR_REGS_RPSV, R.LG_ALTR_TRAM, P.NM_PSOA FROM RESPONSAVEIS R "
+                                         "LEFT JOIN PESSOAS P ON P.CD_OPER = R.CD_OPER AND P.ID_PSOA = R.ID_PSOA "
+                                         "WHERE R.CD_OPER = :CDOPER AND R.DT_INIC_VIGN = :DTVIGN AND R.ID_RPSV = :IDRPSV"));
+        rq.bind(kOper, m_codOper).bind(kData, periodo).bind(QStringLiteral(":IDRPSV"), tipo);
+        if (rq.primeira()) {
+            r.gravado = true;
+            r.idPsoa = rq.nulo(QStringLiteral("ID_PSOA")) ? -1 : static_cast<int>(rq.inteiro(QStringLiteral("ID_PSOA")));
+            r.registro = rq.texto(QStringLiteral("NR_REGS_RPSV"));
+            r.estadoTransmissao = rq.texto(QStringLiteral("LG_ALTR_TRAM"));
+            r.nome = rq.texto(QStringLiteral("NM_PSOA"));
+        }
+    }
+    return d;
+}
+
+QStringList DadosBasicos::ItensFaltantes(const PeriodoDadosBasicos &d)
+{
+    QStringList itens;
+    const ResponsavelBasico &contabil = d.responsavel(1);
+    const ResponsavelBasico &auditor = d.responsavel(3);
+    if (!contabil.preenchido() || contabil.nome.trimmed().isEmpty())
+        itens << QStringLiteral(">> Responsável Contabilidade");
+    if (contabil.registro.trimmed().isEmpty())
+        itens << QStringLiteral(">> Registro Responsável Contabilidade");
+    if (!auditor.preenchido() || auditor.nome.trimmed().isEmpty())
+        itens << QStringLiteral(">> Responsável Auditoria");
+    if (auditor.registro.trimmed().isEmpty())
+        itens << QStringLiteral(">> Registro Responsável Auditoria");
+    return itens;
+}
+
+bool DadosBasicos::PodeRetirar(const ResponsavelBasico &r)
+{
+    return !r.gravado || r.estadoTransmissao == QLatin1String("N");
+}
+
+void DadosBasicos::Grava(const PeriodoDadosBasicos &d)
+{
+    Transacao transacao(m_db);
+    // Compared with what is stored now, not with what the screen loaded.
+    const PeriodoDadosBasicos gravado = Carrega(d.periodo);
+    if (!gravado.existe) {
+        insereLinha(d.periodo);
+    }
+    const bool mudou = !gravado.existe || gravado.fundacao != d.fundacao || gravado.funcionarios != d.funcionarios
+                       || std::llround(gravado.capitalProprio * 100) != std::llround(d.capitalProprio * 100);
+    if (mudou) {
+        Consulta(m_db, QStringLiteral("UPDATE DADOSBASICOS SET DT_FNDC = :DTFNDC, QT_FUNC = :QTFUNC, VL_CAPT_PPIO = :CAPITAL, "
+                                      "LG_ALTR_TRAM = :ESTADO WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"))
+            .bind(QStringLiteral(":DTFNDC"), d.fundacao)
+            .bind(QStringLiteral(":QTFUNC"), d.funcionarios ? QVariant(*d.funcionarios) : QVariant(QMetaType(QMetaType::LongLong)))
+            .bind(QStringLiteral(":CAPITAL"), d.capitalProprio)
+            .bind(QStringLiteral(":ESTADO"), gravado.existe ? EstadoTransmissaoAoGravar(gravado.estadoTransmissao) : QStringLiteral("N"))
+            .bind(kOper, m_codOper)
+            .bind(kData, d.periodo)
+            .executar();
+    }
+
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        const ResponsavelBasico &novo = d.responsavel(tipo);
+        const ResponsavelBasico &antigo = gravado.responsavel(tipo);
+        const QString registro = novo.registro.trimmed();
+        if (!novo.preenchido()) {
+            if (!antigo.gravado)
+                continue;
+            if (!PodeRetirar(antigo))
+                throw ErroBanco(QStringLiteral("Responsável já transmitido!\rExclusão Cancelada"));
+            Consulta(m_db, QStringLiteral("DELETE FROM RESPONSAVEIS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND ID_RPSV = :IDRPSV"))
+                .bind(kOper, m_codOper)
+                .bind(kData, d.periodo)
+                .bind(QStringLiteral(":IDRPSV"), tipo)
+                .executar();
+            continue;
+        }
+        if (!antigo.gravado) {
+            Consulta(m_db, QStringLiteral("INSERT INTO RESPONSAVEIS (CD_OPER, ID_RPSV, ID_PSOA, DT_INIC_VIGN, NR_REGS_RPSV, LG_ALTR_TRAM) "
+                                          "VALUES (:CDOPER, :IDRPSV, :IDPSOA, :DTVIGN, :REGISTRO, 'N')"))
+                .bind(kOper, m_codOper)
+                .bind(QStringLiteral(":IDRPSV"), tipo)
+                .bind(QStringLiteral(":IDPSOA"), novo.idPsoa)
+                .bind(kData, d.periodo)
+                .bind(QStringLiteral(":REGISTRO"), textoOuNulo(registro))
+                .executar();
+            continue;
+        }
+        if (antigo.idPsoa == novo.idPsoa && antigo.registro.trimmed() == registro)
+            continue;
+        Consulta(m_db, QStringLiteral("UPDATE RESPONSAVEIS SET ID_PSOA = :IDPSOA, NR_REGS_RPSV = :REGISTRO, LG_ALTR_TRAM = :ESTADO "
+                                      "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND ID_RPSV = :IDRPSV"))
+            .bind(QStringLiteral(":IDPSOA"), novo.idPsoa)
+            .bind(QStringLiteral(":REGISTRO"), textoOuNulo(registro))
+            .bind(QStringLiteral(":ESTADO"), EstadoTransmissaoAoGravar(antigo.estadoTransmissao))
+            .bind(kOper, m_codOper)
+            .bind(kData, d.periodo)
+            .bind(QStringLiteral(":IDRPSV"), tipo)
+            .executar();
+    }
+    transacao.confirmar();
+}
+
+bool DadosBasicos::IncluiPeriodo(const QDate &data)
+{
+    if (!data.isValid() || existePeriodo(data))
+        return false;
+    Transacao transacao(m_db);
+    insereLinha(data);
+    transacao.confirmar();
+    return true;
+}
+
+bool DadosBasicos::CopiaPeriodo(const QDate &data)
+{
+    if (!data.isValid() || existePeriodo(data))
+        return false;
+    Consulta anterior(m_db, QStringLiteral("SELECT MAX(DT_INIC_VIGN) AS ANTERIOR FROM DADOSBASICOS "
+                                           "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN < :DTVIGN"));
+    anterior.bind(kOper, m_codOper).bind(kData, data);
+    const QDate origem = anterior.primeira() ? anterior.data(QStringLiteral("ANTERIOR")) : QDate();
+    if (!origem.isValid())
+        return IncluiPeriodo(data);
+
+    Transacao transacao(m_db);
+    Consulta(m_db, QStringLiteral("INSERT INTO DADOSBASICOS (CD_OPER, DT_INIC_VIGN, DT_FNDC, QT_FUNC, VL_CAPT_PPIO, LG_ALTR_TRAM) "
+                                  "SELECT CD_OPER, :NOVA, DT_FNDC, QT_FUNC, VL_CAPT_PPIO, 'N' FROM DADOSBASICOS "
+                                  "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"))
+        .bind(QStringLiteral(":NOVA"), data)
+        .bind(kOper, m_codOper)
+        .bind(kData, origem)
+        .executar();
+    Consulta(m_db, QStringLiteral("INSERT INTO RESPONSAVEIS (CD_OPER, ID_RPSV, ID_PSOA, DT_INIC_VIGN, NR_REGS_RPSV, LG_ALTR_TRAM) "
+                                  "SELECT CD_OPER, ID_RPSV, ID_PSOA, :NOVA, NR_REGS_RPSV, 'N' FROM RESPONSAVEIS "
+                                  "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"))
+        .bind(QStringLiteral(":NOVA"), data)
+        .bind(kOper, m_codOper)
+        .bind(kData, origem)
+        .executar();
+    transacao.confirmar();
+    return true;
+}
+
+bool DadosBasicos::ExcluiPeriodo(const QDate &data)
+{
+    Transacao transacao(m_db);
+    Consulta(m_db, QStringLiteral("DELETE FROM RESPONSAVEIS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND LG_ALTR_TRAM = 'N'"))
+        .bind(kOper, m_codOper)
+        .bind(kData, data)
+        .executar();
+    bool restam = false;
+    {
+        Consulta restantes(m_db, QStringLiteral("SELECT 1 FROM RESPONSAVEIS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"));
+        restantes.bind(kOper, m_codOper).bind(kData, data);
+        restam = restantes.primeira();
+    }
+    if (!restam)
+        Consulta(m_db, QStringLiteral("DELETE FROM DADOSBASICOS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND LG_ALTR_TRAM = 'N'"))
+            .bind(kOper, m_codOper)
+            .bind(kData, data)
+            .executar();
+    transacao.confirmar();
+    return !existePeriodo(data);
+}
+
+} // namespace kelpa

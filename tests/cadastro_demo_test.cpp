@@ -1,0 +1,87 @@
+// The demo operator's registration, made by kelpa-cli init --demo through the quadros' classes.
+
+#include "apoio/BancoTemporario.h"
+#include "apoio/ExecutaCli.h"
+#include "cadastro_apoio.h"
+
+#include "app/BaseDemonstracao.h"
+#include "app/ServicosOperadora.h"
+#include "app/Utilitarios.h"
+#include "app/banco/ConexaoBanco.h"
+#include "quadros/cadastro/CadastroComplementar.h"
+#include "quadros/cadastro/CadastroDemonstracao.h"
+#include "quadros/cadastro/DadosBasicos.h"
+#include "quadros/cadastro/RegiaoAtuacao.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kelpa;
+
+namespace {
+
+void confereCadastroDemonstracao(const QSqlDatabase &db)
+{
+    const QString cod = BaseDemonstracao::codigoOperadora();
+    ServicosOperadora servicos(db, cod);
+    EXPECT_TRUE(servicos.CadastroCompleto());
+    EXPECT_EQ(servicos.ModalidadeOperadora(), QStringLiteral("MEGRP"));
+
+    CadastroComplementar cadastro(db, cod);
+    const QList<QDate> periodos = cadastro.Periodos();
+    ASSERT_EQ(periodos, (QList<QDate>{QDate(2005, 1, 1), QDate(2001, 1, 1)}));
+    for (const QDate &periodo : periodos) {
+        const PeriodoCadastro p = cadastro.Carrega(periodo);
+        const bool habilitada = CadastroComplementar::RegiaoHabilitada(periodo, p.modalidade, p.submodalidade, true);
+        EXPECT_TRUE(CadastroComplementar::ItensFaltantes(p, habilitada).isEmpty()) << CadastroComplementar::ItensFaltantes(p, habilitada).join(u' ').toStdString();
+        EXPECT_FALSE(CadastroComplementar::ErroValores(p).has_value());
+        // The classification agrees with the code tables.
+        EXPECT_EQ(p.natureza, QStringLiteral("SCOTA"));
+        EXPECT_EQ(p.sociedade, QStringLiteral("C"));
+        const auto permitidas = cadastro.Submodalidades(p.modalidade, p.sociedade);
+        EXPECT_TRUE(std::any_of(permitidas.cbegin(), permitidas.cend(), [&p](const auto &s) { return s.first == p.submodalidade; }));
+        EXPECT_EQ(p.matriz.nomeMunicipio, QStringLiteral("São Paulo"));
+        EXPECT_EQ(p.correspondencia.nomeMunicipio, QStringLiteral("Santo André"));
+        EXPECT_EQ(p.telefones.size(), 2);
+        EXPECT_FALSE(p.faxNumero.isEmpty());
+    }
+    const PeriodoCadastro atual = cadastro.Carrega(QDate(2005, 1, 1));
+    const auto atuacao = RegiaoAtuacao::Carrega(db, cod, QDate(2005, 1, 1));
+    EXPECT_EQ(atuacao.size(), 6);
+    EXPECT_EQ(atual.regiao, 4);
+    EXPECT_EQ(RegiaoAtuacao::CalculaRegiao(db, atuacao), 4);
+
+    DadosBasicos basicos(db, cod);
+    const PeriodoDadosBasicos b = basicos.Carrega(basicos.Periodos().last());
+    EXPECT_TRUE(b.fundacao.isValid());
+    EXPECT_GT(b.funcionarios.value_or(0), 0);
+    EXPECT_GT(b.capitalProprio, 0.0);
+    EXPECT_TRUE(DadosBasicos::ItensFaltantes(b).isEmpty());
+    CadastroPessoas pessoas(db, cod);
+    for (int tipo = 1; tipo <= 3; ++tipo) {
+        const auto pessoa = pessoas.Carrega(b.responsavel(tipo).idPsoa);
+        ASSERT_TRUE(pessoa.has_value()) << tipo;
+        EXPECT_TRUE(DocumentoValido(pessoa->documento, TipoDocumento::Cpf)) << pessoa->documento.toStdString();
+        EXPECT_FALSE(b.responsavel(tipo).registro.isEmpty());
+    }
+    EXPECT_EQ(pessoas.Lista(CadastroPessoas::FiltroTipo::Fisicas, false, CadastroPessoas::Coluna::Nome, false).size(), 3);
+}
+
+} // namespace
+
+TEST(CadastroDemonstracao, FillsQuadrosOneAndTwoOfTheDemoOperator)
+{
+    kelpa::teste::BancoTemporario banco;
+    BaseDemonstracao::criar(banco.db());
+    CadastroDemonstracao::criar(banco.db(), BaseDemonstracao::codigoOperadora());
+    confereCadastroDemonstracao(banco.db());
+}
+
+TEST(CadastroDemonstracao, InitDemoGivesACompleteRegistration)
+{
+    QTemporaryDir home;
+    const auto saida = kelpa::teste::executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("init"), QStringLiteral("--demo")});
+    ASSERT_EQ(saida.codigo, 0) << saida.err.toStdString();
+    auto conexao = ConexaoBanco::abrir(home.filePath(QStringLiteral("Kelpa.db")));
+    confereCadastroDemonstracao(conexao->db());
+}
