@@ -64,7 +64,8 @@ void confereCadastroDemonstracao(const QSqlDatabase &db)
         EXPECT_TRUE(DocumentoValido(pessoa->documento, TipoDocumento::Cpf)) << pessoa->documento.toStdString();
         EXPECT_FALSE(b.responsavel(tipo).registro.isEmpty());
     }
-    EXPECT_EQ(pessoas.Lista(CadastroPessoas::FiltroTipo::Fisicas, false, CadastroPessoas::Coluna::Nome, false).size(), 3);
+    // The three professionals and the medical director (administrator and representative).
+    EXPECT_EQ(pessoas.Lista(CadastroPessoas::FiltroTipo::Fisicas, false, CadastroPessoas::Coluna::Nome, false).size(), 4);
 }
 
 } // namespace

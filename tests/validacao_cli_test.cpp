@@ -137,3 +137,14 @@ TEST(ValidacaoCli, BadUse)
         EXPECT_EQ(saida.out, QString());
     }
 }
+
+TEST(ValidacaoCli, TheDemoOperatorMaySendAtOnce)
+{
+    QTemporaryDir home;
+    const SaidaCli init = executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("init"), QStringLiteral("--demo")});
+    ASSERT_EQ(init.codigo, 0) << init.err.toStdString();
+    const SaidaCli saida = executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("validate"),
+                                        QStringLiteral("--operator"), QStringLiteral("345678")});
+    EXPECT_EQ(saida.codigo, 0) << saida.err.toStdString();
+    EXPECT_EQ(saida.out, QString()) << saida.out.toStdString();
+}

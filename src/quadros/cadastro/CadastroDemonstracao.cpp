@@ -5,6 +5,7 @@
 #include "DadosBasicos.h"
 #include "RegiaoAtuacao.h"
 
+#include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
 #include "app/banco/Transacao.h"
 
@@ -127,6 +128,32 @@ void CadastroDemonstracao::criar(const QSqlDatabase &db, const QString &codOper)
         r.registro = prof.registro;
     }
     basicos.Grava(b);
+
+    // Quadros 3 and 4 from 2005, which the regulator requires before the data may be
+    // sent: the medical director, an administrator, is the technical officer and the
+    // representative before the QOR.
+    const int diretor = incluiProfissional(pessoas, QStringLiteral("PAULO HENRIQUE SOUZA MARTINS"),
+                                           QStringLiteral("41823795609"), QStringLiteral("TERESA SOUZA MARTINS"),
+                                           QDate(1958, 9, 30), QStringLiteral("diretoria.medica@saudeexemplo.com.br"));
+    Consulta(db, QStringLiteral("INSERT INTO QUADROADMINISTRADORES (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM) "
+                                "VALUES (:CDOPER, :DTVIGN, 'N')"))
+        .bind(QStringLiteral(":CDOPER"), codOper)
+        .bind(QStringLiteral(":DTVIGN"), atual)
+        .executar();
+    Consulta(db, QStringLiteral("INSERT INTO ADMINISTRADORES (CD_OPER, DT_INIC_VIGN, ID_PSOA, SQ_PSOA, DE_CARG, DT_INIC_MAND, "
+                                "LG_RESPONSAVEL_TECNICO, LG_TIPO_RESPONSAVEL_TECNICO, CD_CRM_CRO, LG_ALTR_TRAM) "
+                                "VALUES (:CDOPER, :DTVIGN, :IDPSOA, 1, 'DIRETOR MÉDICO', :INICIOMANDATO, 'T', 'M', '84512', 'N')"))
+        .bind(QStringLiteral(":CDOPER"), codOper)
+        .bind(QStringLiteral(":DTVIGN"), atual)
+        .bind(QStringLiteral(":IDPSOA"), diretor)
+        .bind(QStringLiteral(":INICIOMANDATO"), QDate(2004, 4, 1))
+        .executar();
+    Consulta(db, QStringLiteral("INSERT INTO DIRETORRELACOES (CD_OPER, DT_INIC_VIGN, CD_OPER_DIRE, ID_PSOA, LG_ALTR_TRAM) "
+                                "VALUES (:CDOPER, :DTVIGN, :CDOPER, :IDPSOA, 'N')"))
+        .bind(QStringLiteral(":CDOPER"), codOper)
+        .bind(QStringLiteral(":DTVIGN"), atual)
+        .bind(QStringLiteral(":IDPSOA"), diretor)
+        .executar();
     transacao.confirmar();
 }
 
