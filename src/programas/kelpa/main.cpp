@@ -8,6 +8,8 @@
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
 #include "quadros/cadastro/ui/RegistroQuadrosCadastro.h"
+#include "quadros/demonstracoes/ui/RegistroQuadrosDemonstracoes.h"
+#include "quadros/receitas_despesas/ui/RegistroQuadrosReceitasDespesas.h"
 #include "quadros/base/ui/ContextoQuadro.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
 #include "transmissao/ui/TfrmAvisoTransmissao.h"
@@ -46,6 +48,8 @@ int main(int argc, char *argv[])
     }
 
     registrarQuadrosCadastro();
+    registrarQuadrosDemonstracoes();
+    registrarQuadrosReceitasDespesas();
 
     EstadoTrabalho estado;
     DtConexao dados(estado);

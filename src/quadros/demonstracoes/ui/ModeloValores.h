@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QFont>
+
+namespace kelpa {
+
+// What the amount grids of the financial quadros share: while the user types in a
+// cell the model shows every total as it will be once the amount is accepted, and
+// it reports refused amounts and refused writes to its quadro, which tells the user.
+class ModeloValores : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The text being typed in `indice`, not yet accepted. Returns the error to show
+    // when no such amount can be accepted there (the cell then starts over from zero).
+    virtual QString previa(const QModelIndex &indice, const QString &texto);
+    // The cell's editor closed: totals show the accepted amounts again.
+    virtual void encerrarPrevia();
+    // Whether a cell's editor takes a minus sign, and how many characters it takes.
+    virtual bool aceitaNegativo(const QModelIndex &indice) const;
+    virtual int tamanhoMaximo(const QModelIndex &indice) const;
+
+    // Everything shown again, e.g. after the figures were reloaded or recomputed.
+    void atualizarTudo();
+
+    static QFont fonteTotal(); // headings of totals
+    static QString textoDica(QString dica); // hints keep their line breaks
+
+signals:
+    // The database refused a write; nothing changed.
+    void falhou(const QString &mensagem);
+    // A typed amount was not accepted in `indice`; the cell holds zero.
+    void recusado(const QModelIndex &indice, const QString &mensagem);
+    // An accepted amount changed what is stored.
+    void alterado();
+};
+
+} // namespace kelpa

@@ -1,0 +1,24 @@
+#include "RegistroQuadrosDemonstracoes.h"
+
+#include "TFrameDistrIdadeSaldo.h"
+#include "TFrameFluxoCaixa.h"
+#include "TframeGridBalanco.h"
+
+#include "quadros/base/ui/RegistroQuadros.h"
+
+namespace kelpa {
+
+void registrarQuadrosDemonstracoes()
+{
+    RegistroQuadros::registrar(16, [](ContextoQuadro &contexto, const QString &tipoConta, QWidget *pai) {
+        return new TframeGridBalanco(contexto, tipoConta, pai);
+    });
+    RegistroQuadros::registrar(78, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameFluxoCaixa(contexto, pai);
+    });
+    RegistroQuadros::registrar(79, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameDistrIdadeSaldo(contexto, pai);
+    });
+}
+
+} // namespace kelpa

@@ -1,0 +1,16 @@
+#include "RegistroQuadrosReceitasDespesas.h"
+
+#include "TframeContraprestacoesLiquidas.h"
+
+#include "quadros/base/ui/RegistroQuadros.h"
+
+namespace kelpa {
+
+void registrarQuadrosReceitasDespesas()
+{
+    RegistroQuadros::registrar(9, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TframeContraprestacoesLiquidas(contexto, pai);
+    });
+}
+
+} // namespace kelpa
