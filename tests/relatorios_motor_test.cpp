@@ -16,7 +16,7 @@ using namespace kelpa::teste::relatorios;
 
 namespace {
 
-struct Especificacao {
+struct DefinicaoParte {
     QString titulo;
     QList<Lancamento> dados;
     FormatoPagina formato = FormatoPagina::retrato();
@@ -29,10 +29,10 @@ protected:
     void SetUp() override { cadastrarOperadora(banco); }
 
     // Reads the forms as a printing selector does and lays out the ones with data.
-    DocumentoRelatorio compor(const QList<Especificacao> &especificacoes)
+    DocumentoRelatorio compor(const QList<DefinicaoParte> &definicoes)
     {
         ImpressaoComposta impressao;
-        for (const Especificacao &e : especificacoes)
+        for (const DefinicaoParte &e : definicoes)
             impressao.adicionar(std::make_unique<RelatorioDeValores>(e.titulo, e.dados, e.formato, e.sombreado));
         impressao.carregar(banco.db(), operadora, QDate(2006, 4, 1), QDateTime(QDate(2007, 3, 5), QTime(14, 5, 9)));
         return impressao.documento();
