@@ -3,6 +3,7 @@
 // the choice of target directory on a volume.
 
 #include "apoio/BancoTemporario.h"
+#include "apoio/Demonstracao.h"
 #include "transmissao_apoio.h"
 
 #include "app/BaseDemonstracao.h"
@@ -45,7 +46,7 @@ class GeracaoDisquete : public ::testing::Test
 protected:
     void SetUp() override
     {
-        BaseDemonstracao::criar(banco.db());
+        teste::criarDemonstracaoCompleta(banco.db());
         destino = dir.filePath(QStringLiteral("destino/"));
         QDir().mkpath(destino);
         // The ".dip" is written to the temporary directory: watch that it leaves nothing there.
@@ -59,14 +60,6 @@ protected:
         g.setExptdefsPath(diretorioProgramas());
         g.setRelogio([this] { return momento; });
         return g;
-    }
-
-    void bloquear()
-    {
-        banco.sql(QStringLiteral("INSERT INTO VALIDACAO (CD_OPER, NR_VLDC_SEQL, DE_VLDC_QUAD_UM, DE_VLDC_TEXT_UM, "
-                                 "VL_VLDC_VALO_UM, DE_VLDC_QUAD_DOIS, DE_VLDC_TEXT_DOIS, VL_VLDC_VALO_DOIS, "
-                                 "DE_VLDC_ESTR_CAMP, TP_VLDC, DE_PERI, DE_VLDC_JUST, LG_ALTR_TRAM) VALUES "
-                                 "('345678', 1, '08', 'Erro', 0, '', '', 0, '', '2', '20061', '', 'N')"));
     }
 
     QStringList temporarios() const { return QDir(dir.filePath(QStringLiteral("tmp"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot); }
@@ -131,11 +124,12 @@ TEST_F(GeracaoDisquete, OneSecondApartGivesTwoSubmissionsAndOneOperatorFile)
 
 TEST_F(GeracaoDisquete, ABlockedValidationWritesNothing)
 {
-    bloquear();
+    teste::semRepresentante(banco.db());
     int validacoes = 0;
     GeracaoSubmissao g = geracao();
-    // The default step reads the gate from the stored findings.
+    // The default step validates the data as it is now and records what it found.
     EXPECT_EQ(g.Gerar(destino), GeracaoSubmissao::Resultado::Bloqueada);
+    EXPECT_GT(banco.escalar(QStringLiteral("SELECT COUNT(*) FROM VALIDACAO WHERE CD_OPER = '345678' AND TP_VLDC = '2'")).toInt(), 0);
     // A step of the caller's own is what runs, before anything else.
     g.setValidacao([&] {
         ++validacoes;
@@ -146,10 +140,25 @@ TEST_F(GeracaoDisquete, ABlockedValidationWritesNothing)
     EXPECT_TRUE(arquivosEm(destino).isEmpty());
     EXPECT_TRUE(temporarios().isEmpty());
     EXPECT_TRUE(g.arquivoDiz().isEmpty());
+}
 
-    // A finding of a period before 2005 is a notice: it does not block.
-    banco.sql(QStringLiteral("UPDATE VALIDACAO SET DE_PERI = '20044'"));
+TEST_F(GeracaoDisquete, ValidatesAfreshWhateverTheStoredFindingsSay)
+{
+    // Clean data with a stale blocking finding: the run replaces it and sending goes on.
+    banco.sql(QStringLiteral("INSERT INTO VALIDACAO (CD_OPER, NR_VLDC_SEQL, DE_VLDC_QUAD_UM, DE_VLDC_TEXT_UM, "
+                             "VL_VLDC_VALO_UM, DE_VLDC_QUAD_DOIS, DE_VLDC_TEXT_DOIS, VL_VLDC_VALO_DOIS, "
+                             "DE_VLDC_ESTR_CAMP, TP_VLDC, DE_PERI, DE_VLDC_JUST, LG_ALTR_TRAM) VALUES "
+                             "('345678', 1, '08', 'Erro', 0, '', '', 0, '', '2', '20061', '', 'N')"));
     EXPECT_EQ(geracao().Gerar(destino), GeracaoSubmissao::Resultado::Gerada);
+
+    // No findings stored (as after every start of the program) and a defect in the
+    // data: the run finds it, where reading the empty findings would have let it go.
+    banco.sql(QStringLiteral("DELETE FROM VALIDACAO"));
+    teste::semRepresentante(banco.db());
+    for (const QString &f : arquivosEm(destino))
+        QFile::remove(destino + f);
+    EXPECT_EQ(geracao().Gerar(destino), GeracaoSubmissao::Resultado::Bloqueada);
+    EXPECT_TRUE(arquivosEm(destino).isEmpty());
 }
 
 TEST_F(GeracaoDisquete, FailuresLeaveNothingNewInTheTarget)

@@ -2,7 +2,9 @@
 // validation that stops it and a failure that keeps the dialog open.
 
 #include "apoio/BancoTemporario.h"
+#include "apoio/Demonstracao.h"
 #include "apoio/Capturas.h"
+#include "apoio/Modal.h"
 #include "transmissao_apoio.h"
 
 #include "app/BaseDemonstracao.h"
@@ -22,6 +24,7 @@ using namespace kelpa;
 using namespace kelpa::teste::exportacao;
 using kelpa::teste::BancoTemporario;
 using kelpa::teste::capturar;
+using kelpa::teste::retornarDasJanelas;
 using kelpa::teste::transmissao::Ambiente;
 
 class DialogoDisquete : public ::testing::Test
@@ -29,7 +32,7 @@ class DialogoDisquete : public ::testing::Test
 protected:
     void SetUp() override
     {
-        BaseDemonstracao::criar(banco.db());
+        teste::criarDemonstracaoCompleta(banco.db());
         destino = dir.filePath(QStringLiteral("pendrive/"));
         QDir().mkpath(destino);
         QDir().mkpath(dir.filePath(QStringLiteral("tmp")));
@@ -76,8 +79,12 @@ TEST_F(DialogoDisquete, GeneratesIntoTheChosenFolder)
         capturar(dialogo.get(), QStringLiteral("gerar-disquete-exportando"));
         return int(mrOk);
     });
+    // The data is validated afresh in its window first.
+    QStringList janelas;
+    retornarDasJanelas(1, &janelas);
     QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
 
+    EXPECT_EQ(janelas, QStringList({"frmValida_Dados"}));
     ASSERT_EQ(mensagens.chamadas().size(), 1);
     EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("Geração do arquivo concluída com sucesso!"));
     EXPECT_EQ(mensagens.chamadas().first().tipo, TipoMensagem::Informacao);
@@ -94,18 +101,17 @@ TEST_F(DialogoDisquete, GeneratesIntoTheChosenFolder)
 
 TEST_F(DialogoDisquete, ABlockedValidationWarnsWritesNothingAndCloses)
 {
-    banco.sql(QStringLiteral("INSERT INTO VALIDACAO (CD_OPER, NR_VLDC_SEQL, DE_VLDC_QUAD_UM, DE_VLDC_TEXT_UM, "
-                             "VL_VLDC_VALO_UM, DE_VLDC_QUAD_DOIS, DE_VLDC_TEXT_DOIS, VL_VLDC_VALO_DOIS, DE_VLDC_ESTR_CAMP, "
-                             "TP_VLDC, DE_PERI, DE_VLDC_JUST, LG_ALTR_TRAM) VALUES "
-                             "('345678', 1, '08', 'Erro', 0, '', '', 0, '', '2', '20062', '', 'N')"));
+    teste::semRepresentante(banco.db());
     dialogo->escolherPasta(destino);
     mostrar();
     DesvioMensagens mensagens([](const DesvioMensagens::Chamada &) { return int(mrOk); });
+    // The validation window with its findings, then the serious-errors warning.
+    QStringList janelas;
+    retornarDasJanelas(2, &janelas);
     QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
 
-    ASSERT_EQ(mensagens.chamadas().size(), 1);
-    EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("Existem erros graves de validação."));
-    EXPECT_EQ(mensagens.chamadas().first().titulo, QStringLiteral("AVISO"));
+    EXPECT_EQ(janelas, QStringList({"frmValida_Dados", "frmErrosValidacao"}));
+    EXPECT_TRUE(mensagens.chamadas().isEmpty());
     EXPECT_FALSE(dialogo->isVisible());
     EXPECT_EQ(dialogo->result(), QDialog::Rejected);
     EXPECT_TRUE(arquivosEm(destino).isEmpty());
@@ -138,6 +144,7 @@ TEST_F(DialogoDisquete, AFailureKeepsTheDialogOpenOnTheChoice)
     QDir(destino).removeRecursively(); // the medium went away
     mostrar();
     DesvioMensagens mensagens([](const DesvioMensagens::Chamada &) { return int(mrOk); });
+    retornarDasJanelas(1);
     QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
 
     ASSERT_EQ(mensagens.chamadas().size(), 1);

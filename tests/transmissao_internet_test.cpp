@@ -2,6 +2,7 @@
 // directory, hand the file to the (stand-in) client, and leave nothing behind.
 
 #include "apoio/BancoTemporario.h"
+#include "apoio/Demonstracao.h"
 #include "transmissao_apoio.h"
 
 #include "app/BaseDemonstracao.h"
@@ -21,7 +22,7 @@ class TransmissaoPelaInternet : public ::testing::Test
 protected:
     void SetUp() override
     {
-        BaseDemonstracao::criar(banco.db());
+        teste::criarDemonstracaoCompleta(banco.db());
         programa = dir.filePath(QStringLiteral("programa/"));
         QDir().mkpath(programa);
         ASSERT_TRUE(QFile::copy(diretorioProgramas() + QStringLiteral("Expt_Kelpa.dat"), programa + QStringLiteral("Expt_Kelpa.dat")));
@@ -64,10 +65,10 @@ protected:
 
 TEST_F(TransmissaoPelaInternet, HandsTheExportToTheClientAndDeletesIt)
 {
-    // The latest quarter of any operator of the database travels in the record.
-    receita("345678", "2006-07-01");
-    receita("123456", "2006-10-01");
-    EXPECT_EQ(TransmissaoInternet::ultimoPeriodo(banco.db()), QStringLiteral("01/10/2006"));
+    // The latest quarter of any operator of the database travels in the record (the
+    // demo operator's last is the first of 2007).
+    receita("123456", "2007-04-01");
+    EXPECT_EQ(TransmissaoInternet::ultimoPeriodo(banco.db()), QStringLiteral("01/04/2007"));
 
     TransmissaoInternet t = transmissao();
     t.setJanela(QStringLiteral("77"));
@@ -86,7 +87,7 @@ TEST_F(TransmissaoPelaInternet, HandsTheExportToTheClientAndDeletesIt)
     EXPECT_EQ(campos.mid(0, 3), QStringList({"1", "345678", "segredo"}));
     EXPECT_EQ(campos.at(3), programa + QStringLiteral("34567820070115103000.dip"));
     EXPECT_EQ(campos.mid(4), QStringList({"KELPA-34567820070115103000.xml", "KELPA", "5.0.2", "", campos.at(8), "77",
-                                          "01/10/2006"}));
+                                          "01/04/2007"}));
     // The stand-in checked this CRC against the file before answering 9.
     EXPECT_EQ(campos.at(8).size(), 8);
     EXPECT_EQ(t.protocolo().arquivo, QStringLiteral("34567820070115103000.dip"));
@@ -99,10 +100,7 @@ TEST_F(TransmissaoPelaInternet, HandsTheExportToTheClientAndDeletesIt)
 
 TEST_F(TransmissaoPelaInternet, ABlockedValidationWritesNothing)
 {
-    banco.sql(QStringLiteral("INSERT INTO VALIDACAO (CD_OPER, NR_VLDC_SEQL, DE_VLDC_QUAD_UM, DE_VLDC_TEXT_UM, "
-                             "VL_VLDC_VALO_UM, DE_VLDC_QUAD_DOIS, DE_VLDC_TEXT_DOIS, VL_VLDC_VALO_DOIS, DE_VLDC_ESTR_CAMP, "
-                             "TP_VLDC, DE_PERI, DE_VLDC_JUST, LG_ALTR_TRAM) VALUES "
-                             "('345678', 1, '01', 'Erro', 0, '', '', 0, '', '2', '', '', 'N')"));
+    teste::semRepresentante(banco.db());
     TransmissaoInternet t = transmissao();
     bool avisado = false;
     t.setAntesDeEntregar([&] { avisado = true; });

@@ -2,6 +2,7 @@
 // hand-off to the stand-in client with the buttons held, a blocked validation and a failure.
 
 #include "apoio/BancoTemporario.h"
+#include "apoio/Demonstracao.h"
 #include "apoio/Capturas.h"
 #include "apoio/Modal.h"
 #include "transmissao_apoio.h"
@@ -26,13 +27,14 @@ using namespace kelpa::teste::transmissao;
 using kelpa::teste::BancoTemporario;
 using kelpa::teste::capturar;
 using kelpa::teste::quandoAbrirModal;
+using kelpa::teste::retornarDasJanelas;
 
 class DialogosTransmissao : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        BaseDemonstracao::criar(banco.db());
+        teste::criarDemonstracaoCompleta(banco.db());
         programa = dir.filePath(QStringLiteral("programa/"));
         QDir().mkpath(programa);
         ASSERT_TRUE(QFile::copy(diretorioProgramas() + QStringLiteral("Expt_Kelpa.dat"), programa + QStringLiteral("Expt_Kelpa.dat")));
@@ -89,6 +91,7 @@ TEST_F(DialogosTransmissao, FromTheNoticeToTheClientWithTheButtonsHeld)
     });
     DesvioMensagens mensagens([](const DesvioMensagens::Chamada &) { return int(mrOk); });
     bool abriuTransmissao = false;
+    QStringList janelas;
     quandoAbrirModal([&](QWidget *modal) {
         EXPECT_EQ(modal->windowTitle(), QStringLiteral("Aviso Importante"));
         QStringList textos;
@@ -108,6 +111,7 @@ TEST_F(DialogosTransmissao, FromTheNoticeToTheClientWithTheButtonsHeld)
             EXPECT_EQ(dlg->edSenha()->echoMode(), QLineEdit::Password);
             QTest::keyClicks(dlg->edSenha(), QStringLiteral("Nova Senha 1"));
             capturar(dlg, QStringLiteral("transmitir-internet"));
+            retornarDasJanelas(1, &janelas);
             QTest::mouseClick(dlg->btnConfirma(), Qt::LeftButton);
         });
         QTest::mouseClick(qobject_cast<TfrmAvisoTransmissao *>(modal)->btnConfirmar(), Qt::LeftButton);
@@ -115,6 +119,7 @@ TEST_F(DialogosTransmissao, FromTheNoticeToTheClientWithTheButtonsHeld)
     aviso.exec();
 
     EXPECT_TRUE(abriuTransmissao);
+    EXPECT_EQ(janelas, QStringList({"frmValida_Dados"})); // validated afresh before the export
     EXPECT_TRUE(mensagens.chamadas().isEmpty()) << mensagens.chamadas().first().texto.toStdString();
     const QStringList campos = cliente.campos();
     ASSERT_EQ(campos.size(), 11);
@@ -160,17 +165,16 @@ TEST_F(DialogosTransmissao, ThePasswordIsRequiredExceptOnTheWayToCancel)
 
 TEST_F(DialogosTransmissao, ABlockedValidationWarnsAndCloses)
 {
-    banco.sql(QStringLiteral("INSERT INTO VALIDACAO (CD_OPER, NR_VLDC_SEQL, DE_VLDC_QUAD_UM, DE_VLDC_TEXT_UM, "
-                             "VL_VLDC_VALO_UM, DE_VLDC_QUAD_DOIS, DE_VLDC_TEXT_DOIS, VL_VLDC_VALO_DOIS, DE_VLDC_ESTR_CAMP, "
-                             "TP_VLDC, DE_PERI, DE_VLDC_JUST, LG_ALTR_TRAM) VALUES "
-                             "('345678', 1, '08', 'Erro', 0, '', '', 0, '', '2', '20071', '', 'N')"));
+    teste::semRepresentante(banco.db());
     DesvioMensagens mensagens([](const DesvioMensagens::Chamada &) { return int(mrOk); });
     auto dlg = mostrarDialogo();
     QTest::keyClicks(dlg->edSenha(), QStringLiteral("segredo"));
+    QStringList janelas;
+    retornarDasJanelas(2, &janelas);
     QTest::mouseClick(dlg->btnConfirma(), Qt::LeftButton);
 
-    ASSERT_EQ(mensagens.chamadas().size(), 1);
-    EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("Existem erros graves de validação."));
+    EXPECT_EQ(janelas, QStringList({"frmValida_Dados", "frmErrosValidacao"}));
+    EXPECT_TRUE(mensagens.chamadas().isEmpty());
     EXPECT_FALSE(dlg->isVisible());
     EXPECT_FALSE(cliente.executou());
     EXPECT_EQ(arquivosEm(programa), QStringList({"Expt_Kelpa.dat"}));
@@ -184,6 +188,7 @@ TEST_F(DialogosTransmissao, AFailedHandOffIsShownAndLeavesNoFile)
     DesvioMensagens mensagens([](const DesvioMensagens::Chamada &) { return int(mrOk); });
     auto dlg = mostrarDialogo();
     QTest::keyClicks(dlg->edSenha(), QStringLiteral("segredo"));
+    retornarDasJanelas(1);
     QTest::keyClick(dlg->edSenha(), Qt::Key_Return); // Confirm is the default button
 
     ASSERT_EQ(mensagens.chamadas().size(), 1);

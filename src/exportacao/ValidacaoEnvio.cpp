@@ -1,14 +1,16 @@
 #include "ValidacaoEnvio.h"
 
-#include "app/ServicosOperadora.h"
+#include "app/Utilitarios.h"
+#include "validacao/ValidacaoDados.h"
 
 namespace kelpa {
 
 ValidacaoEnvio validacaoEnvioPadrao(const QSqlDatabase &db, const QString &codOper)
 {
     return [db, codOper] {
-        // The validation run goes here, before the gate is read.
-        return ServicosOperadora(db, codOper).TransmissaoPermitida();
+        // The stored findings alone are not enough: they are emptied at every
+        // connection, so after a restart they would open the way unchecked.
+        return validacao::ValidacaoDados(db, codOper, EhOperadoraDePlanos(codOper)).executar().envioLiberado;
     };
 }
 

@@ -12,9 +12,8 @@ namespace kelpa {
 // sending is open. Nothing is written before it has answered yes.
 using ValidacaoEnvio = std::function<bool()>;
 
-// The validation every sending job runs unless its caller gives another. This is the
-// one place where the validation run is plugged in; until then it only reads the
-// sending gate from the findings already stored.
+// The validation every sending job runs unless its caller gives another: a full run
+// of the operator's validation (findings recorded), then the sending gate.
 ValidacaoEnvio validacaoEnvioPadrao(const QSqlDatabase &db, const QString &codOper);
 
 } // namespace kelpa

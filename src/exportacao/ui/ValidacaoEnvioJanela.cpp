@@ -1,13 +1,15 @@
 #include "ValidacaoEnvioJanela.h"
 
-#include "app/ui/MensagemDlg.h"
-#include "exportacao/ValidacaoEnvio.h"
+#include "app/Utilitarios.h"
+#include "validacao/ui/PassosValidacao.h"
 
 namespace kelpa {
 
 bool validarParaEnvio(const QSqlDatabase &db, const QString &codOper, QWidget *pai)
 {
-    const bool aberto = validacaoEnvioPadrao(db, codOper)();
+    // The same window as the main window's "Validação": the user sees the run and
+    // its findings before being told that sending stops.
+    const bool aberto = validacao::ExecutaValidacao(db, codOper, EhOperadoraDePlanos(codOper), pai);
     if (!aberto)
         avisarErrosGravesValidacao(pai);
     return aberto;
@@ -15,8 +17,7 @@ bool validarParaEnvio(const QSqlDatabase &db, const QString &codOper, QWidget *p
 
 void avisarErrosGravesValidacao(QWidget *pai)
 {
-    MensagemDlg(QStringLiteral("Existem erros graves de validação."), TipoMensagem::Cuidado, BotaoMensagem::Ok, {},
-                QStringLiteral("AVISO"), pai);
+    validacao::MostraErrosValidacao(pai);
 }
 
 } // namespace kelpa

@@ -13,8 +13,8 @@ namespace kelpa {
 // sending is open.
 using ValidacaoEnvioJanela = std::function<bool(QWidget *pai)>;
 
-// The dialogs' default: the run of validacaoEnvioPadrao, then the serious-errors
-// warning when the gate is closed.
+// The dialogs' default: the validation window (which runs the validation as
+// validacaoEnvioPadrao does), then the serious-errors warning when the gate is closed.
 bool validarParaEnvio(const QSqlDatabase &db, const QString &codOper, QWidget *pai);
 
 // "Existem erros graves de validação.", shown modally when a validation leaves
