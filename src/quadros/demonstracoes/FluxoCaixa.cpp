@@ -1,9 +1,7 @@
 #include "FluxoCaixa.h"
 
-#include "app/Utilitarios.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
-#include "app/banco/Transacao.h"
 
 namespace kelpa {
 
@@ -17,6 +15,11 @@ const QString FluxoCaixa::MensagemCodigoInvalido = QStringLiteral(
     "Código de Fluxo de Caixa (CD_FLUXO_CAIXA) inválido. Existe inconsistência na base de dados");
 
 namespace {
+
+constexpr TabelaVersionada Tabela{QLatin1StringView("TA_FluxoCaixa"), QLatin1StringView("DT_INIC_VIGN_FLUXO_CAIXA"),
+                                  QLatin1StringView("CD_FLUXO_CAIXA"),
+                                  QLatin1StringView("DE_CONTA_FLUXO_CAIXA, TP_NATUREZA_CONTA, DE_HINT_CONTA_FLUXO_CAIXA"),
+                                  QLatin1StringView("TB_FluxoCaixaValor"), QLatin1StringView("VL_CONTA_FLUXO_CAIXA")};
 
 QStringList faixa(int de, int ate)
 {
@@ -53,9 +56,7 @@ QString FluxoCaixa::totalDaAtividade(const QString &codigo)
 }
 
 FluxoCaixa::FluxoCaixa(QSqlDatabase db, QString codOper, QDate trimestre)
-    : m_db(std::move(db))
-    , m_codOper(std::move(codOper))
-    , m_trimestre(trimestre)
+    : m_banco(Tabela, std::move(db), std::move(codOper), trimestre)
 {
 }
 
@@ -71,35 +72,17 @@ bool FluxoCaixa::carregar()
     m_porCodigo.clear();
     m_valores.clear();
 
-    Consulta versao(m_db, QStringLiteral("SELECT MAX(DT_INIC_VIGN_FLUXO_CAIXA) AS VERSAO FROM TA_FluxoCaixa "
-                                         "WHERE DT_INIC_VIGN_FLUXO_CAIXA <= :DTVIGN"));
-    versao.bind(QStringLiteral(":DTVIGN"), m_trimestre);
-    m_versao = versao.primeira() ? versao.data(QStringLiteral("VERSAO")) : QDate();
-
-    Consulta linhas(m_db, QStringLiteral("SELECT CD_FLUXO_CAIXA, DE_CONTA_FLUXO_CAIXA, TP_NATUREZA_CONTA, "
-                                         "DE_HINT_CONTA_FLUXO_CAIXA FROM TA_FluxoCaixa "
-                                         "WHERE DT_INIC_VIGN_FLUXO_CAIXA = :VERSAO ORDER BY CD_FLUXO_CAIXA"));
-    linhas.bind(QStringLiteral(":VERSAO"), m_versao);
-    linhas.executar();
-    while (linhas.proxima()) {
-        m_porCodigo.insert(linhas.texto(QStringLiteral("CD_FLUXO_CAIXA")), static_cast<int>(m_linhas.size()));
-        m_linhas.append({linhas.texto(QStringLiteral("CD_FLUXO_CAIXA")), linhas.texto(QStringLiteral("DE_CONTA_FLUXO_CAIXA")),
-                         linhas.texto(QStringLiteral("TP_NATUREZA_CONTA")).trimmed().toUpper(),
-                         linhas.texto(QStringLiteral("DE_HINT_CONTA_FLUXO_CAIXA"))});
-    }
-
-    Consulta valores(m_db, QStringLiteral("SELECT CD_FLUXO_CAIXA, VL_CONTA_FLUXO_CAIXA FROM TB_FluxoCaixaValor "
-                                          "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN "
-                                          "AND DT_INIC_VIGN_FLUXO_CAIXA = :VERSAO"));
-    valores.bind(QStringLiteral(":CDOPER"), m_codOper)
-        .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-        .bind(QStringLiteral(":VERSAO"), m_versao);
-    valores.executar();
-    while (valores.proxima()) {
-        const QString codigo = valores.texto(QStringLiteral("CD_FLUXO_CAIXA"));
-        if (camposEntrada().contains(codigo) && existeLinha(codigo))
-            m_valores.insert(codigo, Moeda::doBanco(valores.valor(QStringLiteral("VL_CONTA_FLUXO_CAIXA"))));
-    }
+    m_versao = m_banco.versaoVigente();
+    m_banco.lerLinhas(m_versao, [this](const Consulta &linha) {
+        m_porCodigo.insert(linha.texto(QStringLiteral("CD_FLUXO_CAIXA")), static_cast<int>(m_linhas.size()));
+        m_linhas.append({linha.texto(QStringLiteral("CD_FLUXO_CAIXA")), linha.texto(QStringLiteral("DE_CONTA_FLUXO_CAIXA")),
+                         linha.texto(QStringLiteral("TP_NATUREZA_CONTA")).trimmed().toUpper(),
+                         linha.texto(QStringLiteral("DE_HINT_CONTA_FLUXO_CAIXA"))});
+    });
+    const QHash<QString, Moeda> lidos = m_banco.lerValores(m_versao);
+    for (auto it = lidos.cbegin(); it != lidos.cend(); ++it)
+        if (camposEntrada().contains(it.key()) && existeLinha(it.key()))
+            m_valores.insert(it.key(), it.value());
     recalcular();
     return !m_linhas.isEmpty();
 }
@@ -150,43 +133,15 @@ void FluxoCaixa::gravar()
     if (!m_versao.isValid())
         throw ErroBanco(MensagemSemLinhas);
     recalcular();
-    Transacao transacao(m_db);
-    Consulta estado(m_db, QStringLiteral("SELECT LG_ALTR_TRAM, VL_CONTA_FLUXO_CAIXA FROM TB_FluxoCaixaValor WHERE CD_OPER = :CDOPER "
-                                         "AND DT_INIC_VIGN = :DTVIGN AND CD_FLUXO_CAIXA = :CODIGO "
-                                         "AND DT_INIC_VIGN_FLUXO_CAIXA = :VERSAO"));
-    Consulta atualiza(m_db, QStringLiteral("UPDATE TB_FluxoCaixaValor SET VL_CONTA_FLUXO_CAIXA = :VALOR, LG_ALTR_TRAM = :ESTADO "
-                                           "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND CD_FLUXO_CAIXA = :CODIGO "
-                                           "AND DT_INIC_VIGN_FLUXO_CAIXA = :VERSAO"));
-    Consulta insere(m_db, QStringLiteral("INSERT INTO TB_FluxoCaixaValor (CD_OPER, DT_INIC_VIGN, CD_FLUXO_CAIXA, "
-                                         "DT_INIC_VIGN_FLUXO_CAIXA, VL_CONTA_FLUXO_CAIXA, LG_ALTR_TRAM) "
-                                         "VALUES (:CDOPER, :DTVIGN, :CODIGO, :VERSAO, :VALOR, 'N')"));
+    QList<QPair<QString, Moeda>> gravados;
     for (const QString &codigo : camposEntrada() + camposTotalAtividade()) {
         const LinhaFluxoCaixa *l = linha(codigo);
         if (!l)
             continue; // a field without a line in this version is neither loaded nor saved
-        Moeda valor = m_valores.value(codigo);
-        if (l->natureza == QLatin1String("C"))
-            valor = valor.absoluto();
-        estado.bind(QStringLiteral(":CDOPER"), m_codOper)
-            .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-            .bind(QStringLiteral(":CODIGO"), codigo)
-            .bind(QStringLiteral(":VERSAO"), m_versao);
-        const bool existe = estado.primeira();
-        // A row whose amount is unchanged keeps its transmission state.
-        if (existe && !estado.nulo(QStringLiteral("VL_CONTA_FLUXO_CAIXA"))
-            && Moeda::doBanco(estado.valor(QStringLiteral("VL_CONTA_FLUXO_CAIXA"))) == valor)
-            continue;
-        Consulta &escrita = existe ? atualiza : insere;
-        if (existe)
-            atualiza.bind(QStringLiteral(":ESTADO"), EstadoTransmissaoAoGravar(estado.texto(QStringLiteral("LG_ALTR_TRAM"))));
-        escrita.bind(QStringLiteral(":CDOPER"), m_codOper)
-            .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-            .bind(QStringLiteral(":CODIGO"), codigo)
-            .bind(QStringLiteral(":VERSAO"), m_versao)
-            .bind(QStringLiteral(":VALOR"), valor.paraBanco())
-            .executar();
+        const Moeda valor = m_valores.value(codigo);
+        gravados.append({codigo, l->natureza == QLatin1String("C") ? valor.absoluto() : valor});
     }
-    transacao.confirmar();
+    m_banco.gravar(m_versao, gravados);
     carregar();
 }
 

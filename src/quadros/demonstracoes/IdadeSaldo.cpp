@@ -1,11 +1,18 @@
 #include "IdadeSaldo.h"
 
-#include "app/Utilitarios.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
-#include "app/banco/Transacao.h"
 
 namespace kelpa {
+
+namespace {
+
+constexpr TabelaVersionada Tabela{QLatin1StringView("TA_IdadeSaldo"), QLatin1StringView("DT_INIC_VIGN_IDADE_SALDO"),
+                                  QLatin1StringView("CD_IDADE_SALDO"),
+                                  QLatin1StringView("TP_CONTA_IDADE_SALDO, DE_CONTA_IDADE_SALDO, DE_HINT_CONTA_IDADE_SALDO"),
+                                  QLatin1StringView("TB_IdadeSaldoValor"), QLatin1StringView("VL_CONTA_IDADE_SALDO")};
+
+} // namespace
 
 const QString IdadeSaldo::Titulo = QStringLiteral("Quadro 15A: Distribuição por Idade de Saldos");
 const QString IdadeSaldo::MensagemNegativo = QStringLiteral(
@@ -41,9 +48,7 @@ QStringList IdadeSaldo::camposEntrada()
 }
 
 IdadeSaldo::IdadeSaldo(QSqlDatabase db, QString codOper, QDate trimestre)
-    : m_db(std::move(db))
-    , m_codOper(std::move(codOper))
-    , m_trimestre(trimestre)
+    : m_banco(Tabela, std::move(db), std::move(codOper), trimestre)
 {
 }
 
@@ -59,36 +64,18 @@ bool IdadeSaldo::carregar()
     m_porCodigo.clear();
     m_valores.clear();
 
-    Consulta versao(m_db, QStringLiteral("SELECT MAX(DT_INIC_VIGN_IDADE_SALDO) AS VERSAO FROM TA_IdadeSaldo "
-                                         "WHERE DT_INIC_VIGN_IDADE_SALDO <= :DTVIGN"));
-    versao.bind(QStringLiteral(":DTVIGN"), m_trimestre);
-    m_versao = versao.primeira() ? versao.data(QStringLiteral("VERSAO")) : QDate();
-
-    Consulta linhas(m_db, QStringLiteral("SELECT CD_IDADE_SALDO, TP_CONTA_IDADE_SALDO, DE_CONTA_IDADE_SALDO, "
-                                         "DE_HINT_CONTA_IDADE_SALDO FROM TA_IdadeSaldo "
-                                         "WHERE DT_INIC_VIGN_IDADE_SALDO = :VERSAO ORDER BY CD_IDADE_SALDO"));
-    linhas.bind(QStringLiteral(":VERSAO"), m_versao);
-    linhas.executar();
-    while (linhas.proxima()) {
-        m_porCodigo.insert(linhas.texto(QStringLiteral("CD_IDADE_SALDO")), static_cast<int>(m_linhas.size()));
-        m_linhas.append({linhas.texto(QStringLiteral("CD_IDADE_SALDO")), linhas.texto(QStringLiteral("TP_CONTA_IDADE_SALDO")),
-                         linhas.texto(QStringLiteral("DE_CONTA_IDADE_SALDO")),
-                         linhas.texto(QStringLiteral("DE_HINT_CONTA_IDADE_SALDO"))});
-    }
-
-    Consulta valores(m_db, QStringLiteral("SELECT CD_IDADE_SALDO, VL_CONTA_IDADE_SALDO FROM TB_IdadeSaldoValor "
-                                          "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN "
-                                          "AND DT_INIC_VIGN_IDADE_SALDO = :VERSAO"));
-    valores.bind(QStringLiteral(":CDOPER"), m_codOper)
-        .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-        .bind(QStringLiteral(":VERSAO"), m_versao);
-    valores.executar();
+    m_versao = m_banco.versaoVigente();
+    m_banco.lerLinhas(m_versao, [this](const Consulta &linha) {
+        m_porCodigo.insert(linha.texto(QStringLiteral("CD_IDADE_SALDO")), static_cast<int>(m_linhas.size()));
+        m_linhas.append({linha.texto(QStringLiteral("CD_IDADE_SALDO")), linha.texto(QStringLiteral("TP_CONTA_IDADE_SALDO")),
+                         linha.texto(QStringLiteral("DE_CONTA_IDADE_SALDO")),
+                         linha.texto(QStringLiteral("DE_HINT_CONTA_IDADE_SALDO"))});
+    });
+    const QHash<QString, Moeda> lidos = m_banco.lerValores(m_versao);
     const QStringList campos = camposEntrada();
-    while (valores.proxima()) {
-        const QString codigo = valores.texto(QStringLiteral("CD_IDADE_SALDO"));
-        if (campos.contains(codigo) && existeLinha(codigo))
-            m_valores.insert(codigo, Moeda::doBanco(valores.valor(QStringLiteral("VL_CONTA_IDADE_SALDO"))));
-    }
+    for (auto it = lidos.cbegin(); it != lidos.cend(); ++it)
+        if (campos.contains(it.key()) && existeLinha(it.key()))
+            m_valores.insert(it.key(), it.value());
     return !m_linhas.isEmpty();
 }
 
@@ -134,40 +121,11 @@ void IdadeSaldo::gravar()
 {
     if (!m_versao.isValid())
         throw ErroBanco(MensagemSemLinhas);
-    Transacao transacao(m_db);
-    Consulta estado(m_db, QStringLiteral("SELECT LG_ALTR_TRAM, VL_CONTA_IDADE_SALDO FROM TB_IdadeSaldoValor "
-                                         "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND CD_IDADE_SALDO = :CODIGO "
-                                         "AND DT_INIC_VIGN_IDADE_SALDO = :VERSAO"));
-    Consulta atualiza(m_db, QStringLiteral("UPDATE TB_IdadeSaldoValor SET VL_CONTA_IDADE_SALDO = :VALOR, LG_ALTR_TRAM = :ESTADO "
-                                           "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND CD_IDADE_SALDO = :CODIGO "
-                                           "AND DT_INIC_VIGN_IDADE_SALDO = :VERSAO"));
-    Consulta insere(m_db, QStringLiteral("INSERT INTO TB_IdadeSaldoValor (CD_OPER, DT_INIC_VIGN, CD_IDADE_SALDO, "
-                                         "DT_INIC_VIGN_IDADE_SALDO, VL_CONTA_IDADE_SALDO, LG_ALTR_TRAM) "
-                                         "VALUES (:CDOPER, :DTVIGN, :CODIGO, :VERSAO, :VALOR, 'N')"));
-    for (const QString &codigo : camposEntrada()) {
-        if (!existeLinha(codigo))
-            continue; // shown, never stored
-        const Moeda valor = m_valores.value(codigo);
-        estado.bind(QStringLiteral(":CDOPER"), m_codOper)
-            .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-            .bind(QStringLiteral(":CODIGO"), codigo)
-            .bind(QStringLiteral(":VERSAO"), m_versao);
-        const bool existe = estado.primeira();
-        // A row whose amount is unchanged keeps its transmission state.
-        if (existe && !estado.nulo(QStringLiteral("VL_CONTA_IDADE_SALDO"))
-            && Moeda::doBanco(estado.valor(QStringLiteral("VL_CONTA_IDADE_SALDO"))) == valor)
-            continue;
-        Consulta &escrita = existe ? atualiza : insere;
-        if (existe)
-            atualiza.bind(QStringLiteral(":ESTADO"), EstadoTransmissaoAoGravar(estado.texto(QStringLiteral("LG_ALTR_TRAM"))));
-        escrita.bind(QStringLiteral(":CDOPER"), m_codOper)
-            .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-            .bind(QStringLiteral(":CODIGO"), codigo)
-            .bind(QStringLiteral(":VERSAO"), m_versao)
-            .bind(QStringLiteral(":VALOR"), valor.paraBanco())
-            .executar();
-    }
-    transacao.confirmar();
+    QList<QPair<QString, Moeda>> gravados;
+    for (const QString &codigo : camposEntrada())
+        if (existeLinha(codigo)) // a field without a line is shown, never stored
+            gravados.append({codigo, m_valores.value(codigo)});
+    m_banco.gravar(m_versao, gravados);
     carregar();
 }
 

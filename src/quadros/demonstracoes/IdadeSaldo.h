@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Moeda.h"
+#include "ValoresVersionados.h"
 
 #include <QDate>
 #include <QHash>
@@ -66,9 +67,7 @@ public:
     void gravar();
 
 private:
-    QSqlDatabase m_db;
-    QString m_codOper;
-    QDate m_trimestre;
+    ValoresVersionados m_banco;
     QDate m_versao;
     QList<LinhaIdadeSaldo> m_linhas;
     QHash<QString, int> m_porCodigo;
