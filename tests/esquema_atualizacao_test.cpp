@@ -3,6 +3,7 @@
 // the transmission states it re-marks, and what a second connection (must not) do.
 
 #include "apoio/BancoTemporario.h"
+#include "esquema_apoio.h"
 
 #include "app/Configuracao.h"
 #include "app/DtConexao.h"
@@ -27,6 +28,8 @@
 
 using namespace kelpa;
 using kelpa::teste::BancoTemporario;
+using kelpa::teste::BaseAntiga;
+using kelpa::teste::lerFixture;
 
 namespace {
 
@@ -39,68 +42,6 @@ Textos textos(const QStringList &lista)
         r.push_back(s.toStdString());
     return r;
 }
-
-QString lerFixture(const QString &nome)
-{
-    QFile f(QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/fixtures/esquema/") + nome);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome.toStdString();
-    return QString::fromUtf8(f.readAll());
-}
-
-// Versions build on each other: a fixture of a version runs the schema scripts of
-// every version up to it, then their data scripts.
-struct Etapa {
-    const char *versao;
-    const char *esquema;
-    const char *dados;
-};
-const Etapa etapas[] = {
-    {"anterior", "anterior_3_0_0.sql", "dados_anterior_3_0_0.sql"},
-    {"3.0.1", "versao_3_0_1.sql", "dados_3_0_1.sql"},
-    {"3.0.4", "versao_3_0_4.sql", "dados_3_0_4.sql"},
-    {"3.1.0", "versao_3_1_0.sql", nullptr},
-    {"4.0.0", "versao_4_0_0.sql", "dados_4_0_0.sql"},
-};
-
-// A database of an older version in its own temporary directory, as Kelpa.db.
-class BaseAntiga
-{
-public:
-    explicit BaseAntiga(const char *versao)
-    {
-        m_conexao = ConexaoBanco::abrirCriando(arquivo());
-        QStringList scripts;
-        QStringList dados;
-        for (const Etapa &e : etapas) {
-            scripts << QString::fromLatin1(e.esquema);
-            if (e.dados)
-                dados << QString::fromLatin1(e.dados);
-            if (QLatin1String(e.versao) == QLatin1String(versao))
-                break;
-        }
-        for (const QString &nome : scripts + dados)
-            for (const QString &comando : CriacaoBanco::separarComandos(lerFixture(nome)))
-                executarSql(db(), comando);
-    }
-    QSqlDatabase db() const { return m_conexao->db(); }
-    QString diretorio() const { return m_dir.path() + QStringLiteral("/"); }
-    QString arquivo() const { return diretorio() + QStringLiteral("Kelpa.db"); }
-    void fechar() { m_conexao.reset(); }
-    void sql(const QString &comando) const { executarSql(db(), comando); }
-    QVariant escalar(const QString &consulta) const
-    {
-        QSqlQuery q(db());
-        if (!q.exec(consulta) || !q.next()) {
-            ADD_FAILURE() << consulta.toStdString();
-            return {};
-        }
-        return q.value(0);
-    }
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<ConexaoBanco> m_conexao;
-};
 
 QStringList tabelas(const QSqlDatabase &db)
 {

@@ -3,6 +3,7 @@
 #include "AlteracaoEsquemaSqlite.h"
 #include "ComparacaoVersao.h"
 #include "Migracao.h"
+#include "TabelasVersao4.h"
 
 namespace kelpa {
 
@@ -24,14 +25,6 @@ void criaSeFaltar(AlteracaoEsquema &alteracao, const QString &tabela, const Colu
 {
     if (!alteracao.TabelaExiste(tabela))
         alteracao.CriaTabela(tabela, colunas);
-}
-
-QStringList nomes(std::initializer_list<const char *> lista)
-{
-    QStringList r;
-    for (const char *n : lista)
-        r << QString::fromLatin1(n);
-    return r;
 }
 
 } // namespace
@@ -101,50 +94,14 @@ void AtualizacaoBase::AtualizaVersao4(AlteracaoEsquema &alteracao, Migracao &mig
     const QString versao = migracao.LeVersao();
     if (!VersaoAnterior(versao, QStringLiteral("4.0.0")))
         return;
-    const QString primaria = AlteracaoEsquema::chavePrimaria();
-    const QString estrangeira = AlteracaoEsquema::chaveEstrangeira();
-
-    if (!alteracao.TabelaExiste(QStringLiteral("TB_FluxoCaixaValor"))) {
-        alteracao.CriaTabela(QStringLiteral("TB_FluxoCaixaValor"),
-                             {texto("CD_OPER", 6), texto("CD_FLUXO_CAIXA", 3), coluna("DT_INIC_VIGN", "DATA"),
-                              coluna("DT_INIC_VIGN_FLUXO_CAIXA", "DATA"), coluna("VL_CONTA_FLUXO_CAIXA", "DUPLO"),
-                              texto("LG_ALTR_TRAM", 1)});
-        alteracao.AdicionaRestricao(QStringLiteral("TB_FluxoCaixaValor"), primaria, QStringLiteral("TB_FluxoCaixaValor_PK"),
-                                    {}, {}, nomes({"CD_OPER", "DT_INIC_VIGN", "CD_FLUXO_CAIXA", "DT_INIC_VIGN_FLUXO_CAIXA"}));
-    }
-    // The foreign key comes only with the table it refers to: a database that already
-    // had its own line table keeps its value table as it was.
-    if (!alteracao.TabelaExiste(QStringLiteral("TA_FluxoCaixa"))) {
-        alteracao.CriaTabela(QStringLiteral("TA_FluxoCaixa"),
-                             {texto("CD_FLUXO_CAIXA", 3), coluna("DT_INIC_VIGN_FLUXO_CAIXA", "DATA"),
-                              texto("DE_CONTA_FLUXO_CAIXA", 100), texto("TP_NATUREZA_CONTA", 1),
-                              coluna("DE_HINT_CONTA_FLUXO_CAIXA", "MEMORANDO")});
-        const QStringList chave = nomes({"CD_FLUXO_CAIXA", "DT_INIC_VIGN_FLUXO_CAIXA"});
-        alteracao.AdicionaRestricao(QStringLiteral("TA_FluxoCaixa"), primaria, QStringLiteral("TA_FluxoCaixa_PK"), {}, {},
-                                    chave);
-        alteracao.AdicionaRestricao(QStringLiteral("TB_FluxoCaixaValor"), estrangeira,
-                                    QStringLiteral("TB_FluxoCaixaValor_TA_FluxoCaixa_FK"), QStringLiteral("TA_FluxoCaixa"),
-                                    chave, chave);
-    }
-    if (!alteracao.TabelaExiste(QStringLiteral("TB_IdadeSaldoValor"))) {
-        alteracao.CriaTabela(QStringLiteral("TB_IdadeSaldoValor"),
-                             {texto("CD_OPER", 6), texto("CD_IDADE_SALDO", 2), coluna("DT_INIC_VIGN", "DATA"),
-                              coluna("DT_INIC_VIGN_IDADE_SALDO", "DATA"), coluna("VL_CONTA_IDADE_SALDO", "DUPLO"),
-                              texto("LG_ALTR_TRAM", 1)});
-        alteracao.AdicionaRestricao(QStringLiteral("TB_IdadeSaldoValor"), primaria, QStringLiteral("TB_IdadeSaldoValor_PK"),
-                                    {}, {}, nomes({"CD_OPER", "DT_INIC_VIGN", "CD_IDADE_SALDO", "DT_INIC_VIGN_IDADE_SALDO"}));
-    }
-    if (!alteracao.TabelaExiste(QStringLiteral("TA_IdadeSaldo"))) {
-        alteracao.CriaTabela(QStringLiteral("TA_IdadeSaldo"),
-                             {texto("CD_IDADE_SALDO", 2), coluna("DT_INIC_VIGN_IDADE_SALDO", "DATA"),
-                              texto("DE_CONTA_IDADE_SALDO", 100), texto("TP_CONTA_IDADE_SALDO", 1),
-                              coluna("DE_HINT_CONTA_IDADE_SALDO", "MEMORANDO")});
-        const QStringList chave = nomes({"CD_IDADE_SALDO", "DT_INIC_VIGN_IDADE_SALDO"});
-        alteracao.AdicionaRestricao(QStringLiteral("TA_IdadeSaldo"), primaria, QStringLiteral("TA_IdadeSaldo_PK"), {}, {},
-                                    chave);
-        alteracao.AdicionaRestricao(QStringLiteral("TB_IdadeSaldoValor"), estrangeira,
-                                    QStringLiteral("TB_IdadeSaldoValor_TA_IdadeSaldo_FK"), QStringLiteral("TA_IdadeSaldo"),
-                                    chave, chave);
+    for (const TabelaVersao4 &tabela : TabelasVersao4()) {
+        // A database that already had one of these tables keeps it as it was: its
+        // keys come only with a table created here.
+        if (alteracao.TabelaExiste(tabela.nome))
+            continue;
+        alteracao.CriaTabela(tabela.nome, tabela.colunas);
+        for (const RestricaoTabela &r : tabela.restricoes)
+            alteracao.AdicionaRestricao(r.tabela, r.tipo, r.nome, r.tabelaReferida, r.colunasReferidas, r.colunas);
     }
     if (alteracao.TabelaExiste(QStringLiteral("Validacao")))
         alteracao.AlteraTipoColuna(QStringLiteral("DE_VLDC_TEXT_UM"), QStringLiteral("Validacao"),
