@@ -103,19 +103,13 @@ QString ModeloFluxoCaixa::dicaSaldoFinal()
                           "Trimestre Atual.");
 }
 
-void ModeloFluxoCaixa::setFluxo(FluxoCaixa *fluxo)
+void ModeloFluxoCaixa::setDados(FluxoCaixa *fluxo)
 {
     beginResetModel();
     m_fluxo = fluxo;
     m_previa.reset();
     m_linhaEmEdicao = -1;
     endResetModel();
-}
-
-void ModeloFluxoCaixa::setHabilitado(bool habilitado)
-{
-    m_habilitado = habilitado;
-    atualizarTudo();
 }
 
 QModelIndex ModeloFluxoCaixa::indiceDoCodigo(const QString &codigo) const
@@ -190,7 +184,7 @@ Qt::ItemFlags ModeloFluxoCaixa::flags(const QModelIndex &indice) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const Linha &linha = m_linhas.at(indice.row());
     // A line that the quarter's version lacks is neither loaded nor saved: it is not typed either.
-    if (m_habilitado && m_fluxo && celulaDoValor(indice) && !linha.calculada && m_fluxo->existeLinha(linha.codigo))
+    if (habilitado() && m_fluxo && celulaDoValor(indice) && !linha.calculada && m_fluxo->existeLinha(linha.codigo))
         f |= Qt::ItemIsEditable;
     return f;
 }

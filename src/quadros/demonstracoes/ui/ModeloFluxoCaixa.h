@@ -29,8 +29,7 @@ public:
     static QStringList titulosDaPagina(int pagina);
     static QString dicaSaldoFinal();
 
-    void setFluxo(FluxoCaixa *fluxo); // not owned
-    void setHabilitado(bool habilitado);
+    void setDados(FluxoCaixa *fluxo); // not owned
     QModelIndex indiceDoCodigo(const QString &codigo) const;
     const QList<Linha> &linhas() const { return m_linhas; }
 
@@ -53,7 +52,6 @@ private:
     FluxoCaixa *m_fluxo = nullptr;
     std::optional<FluxoCaixa> m_previa;
     int m_linhaEmEdicao = -1;
-    bool m_habilitado = true;
 };
 
 } // namespace kelpa

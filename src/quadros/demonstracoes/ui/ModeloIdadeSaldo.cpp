@@ -23,19 +23,13 @@ QStringList ModeloIdadeSaldo::rotulosFaixas()
             QStringLiteral("Vencidos + de 365 dias"), QStringLiteral("T O T A L")};
 }
 
-void ModeloIdadeSaldo::setIdadeSaldo(IdadeSaldo *idade)
+void ModeloIdadeSaldo::setDados(IdadeSaldo *idade)
 {
     beginResetModel();
     m_idade = idade;
     m_previa.reset();
     m_emEdicao = QPersistentModelIndex();
     endResetModel();
-}
-
-void ModeloIdadeSaldo::setHabilitado(bool habilitado)
-{
-    m_habilitado = habilitado;
-    atualizarTudo();
 }
 
 void ModeloIdadeSaldo::setOperadoraDePlanos(bool operadoraDePlanos)
@@ -127,7 +121,7 @@ Qt::ItemFlags ModeloIdadeSaldo::flags(const QModelIndex &indice) const
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const QString codigo = codigoDa(indice);
     // Lines absent from the quarter's version are shown but never stored: not typed either.
-    if (m_habilitado && m_idade && !codigo.isEmpty() && m_idade->existeLinha(codigo))
+    if (habilitado() && m_idade && !codigo.isEmpty() && m_idade->existeLinha(codigo))
         f |= Qt::ItemIsEditable;
     return f;
 }

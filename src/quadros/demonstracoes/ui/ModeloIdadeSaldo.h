@@ -21,8 +21,7 @@ public:
 
     ModeloIdadeSaldo(bool ativo, bool operadoraDePlanos, QObject *parent = nullptr);
 
-    void setIdadeSaldo(IdadeSaldo *idade); // not owned
-    void setHabilitado(bool habilitado);
+    void setDados(IdadeSaldo *idade); // not owned
     void setOperadoraDePlanos(bool operadoraDePlanos);
     bool ativo() const { return m_ativo; }
     // Each grid column: an index of IdadeSaldo::colunas(), or ColunaTotal.
@@ -53,7 +52,6 @@ private:
     IdadeSaldo *m_idade = nullptr;
     std::optional<IdadeSaldo> m_previa;
     QPersistentModelIndex m_emEdicao;
-    bool m_habilitado = true;
 };
 
 } // namespace kelpa

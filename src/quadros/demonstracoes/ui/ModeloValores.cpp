@@ -28,6 +28,12 @@ void ModeloValores::atualizarTudo()
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
+void ModeloValores::setHabilitado(bool habilita)
+{
+    m_habilitado = habilita;
+    atualizarTudo();
+}
+
 QFont ModeloValores::fonteTotal()
 {
     QFont f;

@@ -26,6 +26,9 @@ public:
 
     // Everything shown again, e.g. after the figures were reloaded or recomputed.
     void atualizarTudo();
+    // An older quarter is read-only until the user asks to edit it.
+    void setHabilitado(bool habilita);
+    bool habilitado() const { return m_habilitado; }
 
     static QFont fonteTotal(); // headings of totals
     static QString textoDica(QString dica); // hints keep their line breaks
@@ -37,6 +40,9 @@ signals:
     void recusado(const QModelIndex &indice, const QString &mensagem);
     // An accepted amount changed what is stored.
     void alterado();
+
+private:
+    bool m_habilitado = true;
 };
 
 } // namespace kelpa

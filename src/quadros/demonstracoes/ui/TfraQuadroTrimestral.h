@@ -30,6 +30,10 @@ public:
     QWidget *painelDados() const { return m_dados; }
 
 protected:
+    // A quarter is never copied from another; only the newest can be deleted.
+    void CopiaPeriodoFrame() override {}
+    void ExcluiPeriodoFrame() override { excluiTrimestre(); }
+
     // The widget that holds the figures; the notices take its place.
     void setPainelDados(QWidget *dados);
 

@@ -90,11 +90,6 @@ void TframeGridBalanco::IncluiPeriodoFrame()
     incluiTrimestre(false);
 }
 
-void TframeGridBalanco::ExcluiPeriodoFrame()
-{
-    excluiTrimestre();
-}
-
 void TframeGridBalanco::EditaPeriodoFrame()
 {
     setModoEdicao(true);

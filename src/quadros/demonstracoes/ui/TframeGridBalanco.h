@@ -33,9 +33,7 @@ protected:
     QList<QDate> PreparaQueryComboPeriodo() override;
     void InicializaFrame() override;
     void IncluiPeriodoFrame() override;
-    void CopiaPeriodoFrame() override {}
     void AlteraPeriodoFrame() override {}
-    void ExcluiPeriodoFrame() override;
     void EditaPeriodoFrame() override;
     void HabilitaPeriodoFrame(bool habilita) override;
     void CancelaOperacaoFrame() override;

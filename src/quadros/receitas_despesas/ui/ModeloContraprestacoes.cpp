@@ -28,12 +28,6 @@ void ModeloContraprestacoesBase::setDados(ContraprestacoesLiquidas *dados, QChar
     endResetModel();
 }
 
-void ModeloContraprestacoesBase::setHabilitado(bool habilitado)
-{
-    m_habilitado = habilitado;
-    atualizarTudo();
-}
-
 void ModeloContraprestacoesBase::setDicas(const DicasContraprestacoes &dicas)
 {
     m_dicas = dicas;
@@ -275,7 +269,7 @@ Qt::ItemFlags ModeloContraprestacoes::flags(const QModelIndex &indice) const
     if (!indice.isValid() || !checkIndex(indice))
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (!m_totais && m_habilitado && m_dados && m_colunas.at(indice.column()).tipo == ColunaGrade::Valor)
+    if (!m_totais && habilitado() && m_dados && m_colunas.at(indice.column()).tipo == ColunaGrade::Valor)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -444,7 +438,7 @@ Qt::ItemFlags ModeloContraprestacoesUF::flags(const QModelIndex &indice) const
     if (!indice.isValid() || !checkIndex(indice))
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (indice.column() == 1 && m_habilitado && linhaDaUF() && m_itens.at(indice.row()).tipo == Item::Valor)
+    if (indice.column() == 1 && habilitado() && linhaDaUF() && m_itens.at(indice.row()).tipo == Item::Valor)
         f |= Qt::ItemIsEditable;
     return f;
 }

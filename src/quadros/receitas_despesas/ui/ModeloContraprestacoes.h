@@ -27,7 +27,6 @@ public:
     void setDados(ContraprestacoesLiquidas *dados, QChar segmento);
     ContraprestacoesLiquidas *dados() const { return m_dados; }
     QChar segmento() const { return m_segmento; }
-    void setHabilitado(bool habilitado);
     void setDicas(const DicasContraprestacoes &dicas);
     void setOperadoraDePlanos(bool operadoraDePlanos);
     void setPrevia(const PreviaContraprestacao &previa);
@@ -55,7 +54,6 @@ protected:
 
     ContraprestacoesLiquidas *m_dados = nullptr;
     QChar m_segmento = u'C';
-    bool m_habilitado = true;
     bool m_operadoraDePlanos = true;
     DicasContraprestacoes m_dicas;
     PreviaContraprestacao m_previa;

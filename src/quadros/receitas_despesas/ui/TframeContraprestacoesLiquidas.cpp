@@ -387,11 +387,6 @@ void TframeContraprestacoesLiquidas::IncluiPeriodoFrame()
         contexto().estado.setDtVigencia(NovaData());
 }
 
-void TframeContraprestacoesLiquidas::ExcluiPeriodoFrame()
-{
-    excluiTrimestre();
-}
-
 void TframeContraprestacoesLiquidas::EditaPeriodoFrame()
 {
     setModoEdicao(true);
