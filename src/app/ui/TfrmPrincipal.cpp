@@ -3,6 +3,7 @@
 #include "Avisos.h"
 #include "DialogosOperadora.h"
 #include "MensagemDlg.h"
+#include "TfrmBackupRestore.h"
 #include "TfrmSelecionaDiretorio.h"
 
 #include "app/CompactacaoBanco.h"
@@ -78,8 +79,32 @@ TfrmPrincipal::TfrmPrincipal(EstadoTrabalho &estado, DtConexao &dados, QWidget *
     montarAcoes();
     montarCabecalho();
     montarMenus();
+    setPasso(Passo::BackupGerar, [this](QWidget *) { Gerar1Click(); });
+    setPasso(Passo::BackupRecuperar, [this](QWidget *) { Recuperar1Click(); });
     setMinimumSize(808, 580);
     resize(808, 580);
+}
+
+void TfrmPrincipal::Gerar1Click()
+{
+    TfrmBackupRestore dialogo(TfrmBackupRestore::Modo::Gerar, m_estado, m_dados, CaminhosPrograma::arquivoIni(), this);
+    dialogo.exec();
+}
+
+void TfrmPrincipal::Recuperar1Click()
+{
+    bool reconectar = false;
+    {
+        TfrmBackupRestore dialogo(TfrmBackupRestore::Modo::Recuperar, m_estado, m_dados, CaminhosPrograma::arquivoIni(), this);
+        dialogo.exec();
+        reconectar = dialogo.conexaoFechada();
+    }
+    // Opened as at start: a restored database of an older version is upgraded, and
+    // the header and the sending gate follow what it holds.
+    if (reconectar && Conecta()) {
+        HabilitaAcoes(0);
+        HabilitaTransmissao();
+    }
 }
 
 QAction *TfrmPrincipal::novaAcao(const QString &nome, int tag, const QString &categoria, const QString &legenda, const QString &dica)

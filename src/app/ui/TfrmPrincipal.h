@@ -56,6 +56,9 @@ public:
     void Selecionardiretriodarede1Click();
     // Shows the operator dialog; false when the program cannot go on without an operator.
     bool SelecionarOperadora();
+    // "Backup ..." > "Gerar" and "Recuperar".
+    void Gerar1Click();
+    void Recuperar1Click();
 
 protected:
     bool eventFilter(QObject *objeto, QEvent *evento) override;

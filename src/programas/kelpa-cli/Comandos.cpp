@@ -21,6 +21,9 @@ const QList<Comando> &comandos()
          "valida e grava o arquivo de envio compactado (.diz) e OPERADORA.COD no diretório de destino", comandoSubmission},
         {"transmit", "[--dir DIR] --operator CODIGO  (senha na entrada padrão)",
          "valida, gera o arquivo de envio e o entrega ao VTX, o programa de transmissão da QOR", comandoTransmit},
+        {"backup", "[--dir DIR] --target DIR", "grava a cópia de segurança da base (KelpaAAAAMMDDhhmmss.BKP) no diretório de destino",
+         comandoBackup},
+        {"restore", "[--dir DIR] --file ARQUIVO.BKP", "substitui a base de dados pela cópia de segurança", comandoRestore},
     };
     return lista;
 }

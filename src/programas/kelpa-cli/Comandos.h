@@ -26,5 +26,7 @@ int comandoPrint(ContextoCli &ctx, const QStringList &args);
 int comandoValidate(ContextoCli &ctx, const QStringList &args);
 int comandoSubmission(ContextoCli &ctx, const QStringList &args);
 int comandoTransmit(ContextoCli &ctx, const QStringList &args);
+int comandoBackup(ContextoCli &ctx, const QStringList &args);
+int comandoRestore(ContextoCli &ctx, const QStringList &args);
 
 } // namespace kelpa::cli
