@@ -1,5 +1,6 @@
 #include "TFrameCadComplemento.h"
 
+#include "BlocoEndereco.h"
 #include "TfrmCadastroTelefone.h"
 #include "TfrmListaMunicipio.h"
 #include "TfrmRegiaoAtuacao.h"
@@ -36,15 +37,6 @@ namespace {
 const QDate k2003(2003, 1, 1);
 const QDate k2005(2005, 1, 1);
 
-QString soDigitos(const QString &texto)
-{
-    QString r;
-    for (const QChar c : texto)
-        if (c.isDigit())
-            r.append(c);
-    return r;
-}
-
 QLineEdit *somenteLeitura(QWidget *pai, const char *nome)
 {
     auto *campo = new QLineEdit(pai);
@@ -52,15 +44,6 @@ QLineEdit *somenteLeitura(QWidget *pai, const char *nome)
     campo->setReadOnly(true);
     campo->setFocusPolicy(Qt::NoFocus);
     return campo;
-}
-
-QToolButton *botaoSelecao(QWidget *pai, const QString &nome)
-{
-    auto *b = new QToolButton(pai);
-    b->setObjectName(nome);
-    b->setText(QStringLiteral("..."));
-    b->setToolTip(QStringLiteral("Abre diálogo de seleção."));
-    return b;
 }
 
 // Municipality boxes take no typing; Delete or Backspace empties them.
@@ -135,39 +118,13 @@ TFrameCadComplemento::TFrameCadComplemento(ContextoQuadro &contexto, QWidget *pa
     m_correspondencia = criaEndereco(grupoCorrespondencia, QStringLiteral("_C"), &m_dados.correspondencia);
 
     auto *grupoTelefones = new QGroupBox(QStringLiteral(" Telefone(s) "), area);
-    m_telefones = new QTableWidget(0, 3, grupoTelefones);
-    m_telefones->setObjectName(QStringLiteral("grdTelefones"));
-    m_telefones->setHorizontalHeaderLabels({QStringLiteral("Área"), QStringLiteral("Número"), QStringLiteral("Ramal")});
-    m_telefones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_telefones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_telefones->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_telefones->verticalHeader()->hide();
-    m_telefones->verticalHeader()->setDefaultSectionSize(20);
-    m_telefones->horizontalHeader()->setStretchLastSection(true);
-    m_telefones->setColumnWidth(0, 55);
-    m_telefones->setColumnWidth(1, 95);
-    m_telefones->setMinimumWidth(230);
-    m_telefones->horizontalHeader()->setMinimumSectionSize(30);
-    m_telefones->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_telefones = criaGradeTelefones(grupoTelefones);
     m_telefones->setMinimumHeight(84);
-    auto botao = [grupoTelefones](const char *nome, QStyle::StandardPixmap icone, const QString &dica) {
-        auto *b = new QToolButton(grupoTelefones);
-        b->setObjectName(QLatin1String(nome));
-        b->setIcon(grupoTelefones->style()->standardIcon(icone));
-        b->setToolTip(dica);
-        return b;
-    };
-    m_btnIncluirTelefone = botao("btIncluirTelefone", QStyle::SP_FileDialogNewFolder, QStringLiteral("Inclui telefone"));
-    m_btnEditarTelefone = botao("btEditarTelefone", QStyle::SP_FileDialogContentsView, QStringLiteral("Edita telefone"));
-    m_btnExcluirTelefone = botao("btExcluirTelefone", QStyle::SP_TrashIcon, QStringLiteral("Exclui telefone"));
-    auto *lt = new QHBoxLayout(grupoTelefones);
-    lt->addWidget(m_telefones, 1);
-    auto *botoesTelefone = new QVBoxLayout;
-    botoesTelefone->addWidget(m_btnIncluirTelefone);
-    botoesTelefone->addWidget(m_btnEditarTelefone);
-    botoesTelefone->addWidget(m_btnExcluirTelefone);
-    botoesTelefone->addStretch(1);
-    lt->addLayout(botoesTelefone);
+    const BotoesTelefone botoesTelefone = criaBotoesTelefone(grupoTelefones);
+    m_btnIncluirTelefone = botoesTelefone.incluir;
+    m_btnEditarTelefone = botoesTelefone.editar;
+    m_btnExcluirTelefone = botoesTelefone.excluir;
+    dispoeTelefones(grupoTelefones, m_telefones, botoesTelefone);
 
     auto *grupoFax = new QGroupBox(QStringLiteral(" Fax "), area);
     m_exterior = new QCheckBox(QStringLiteral("Exterior"), grupoFax);
@@ -181,13 +138,7 @@ TFrameCadComplemento::TFrameCadComplemento(ContextoQuadro &contexto, QWidget *pa
     m_fax->setObjectName(QStringLiteral("edtFax"));
     ValidadorCampo::digitos(m_fax, 8);
     m_fax->setMinimumWidth(100);
-    auto *lf = new QGridLayout(grupoFax);
-    lf->addWidget(m_exterior, 0, 0, 1, 2);
-    lf->addWidget(m_lblDDD, 1, 0);
-    lf->addWidget(new QLabel(QStringLiteral("Número"), grupoFax), 1, 1);
-    lf->addWidget(m_ddd, 2, 0);
-    lf->addWidget(m_fax, 2, 1);
-    lf->setRowStretch(3, 1);
+    dispoeFax(grupoFax, m_exterior, m_lblDDD, m_ddd, m_fax);
 
     auto *colunaEmail = new QWidget(area);
     m_email = new QLineEdit(colunaEmail);
@@ -253,65 +204,16 @@ TFrameCadComplemento::TFrameCadComplemento(ContextoQuadro &contexto, QWidget *pa
 
 TFrameCadComplemento::CamposEndereco TFrameCadComplemento::criaEndereco(QWidget *grupo, const QString &sufixo, EnderecoCadastro *dados)
 {
-    CamposEndereco c;
-    c.dados = dados;
-    auto campo = [grupo, &sufixo](const char *nome, int tamanho) {
-        auto *e = new QLineEdit(grupo);
-        e->setObjectName(QLatin1String(nome) + sufixo);
-        ValidadorCampo::maiusculas(e, tamanho);
-        return e;
-    };
-    c.logradouro = campo("edtLogradouro", 80);
-    c.numero = new QLineEdit(grupo);
-    c.numero->setObjectName(QStringLiteral("edtNumero") + sufixo);
-    ValidadorCampo::digitos(c.numero, 5);
-    c.numero->setFixedWidth(60);
-    c.complemento = campo("edtComplemento", 15);
-    c.bairro = campo("edtBairro", 20);
-    c.municipio = new QLineEdit(grupo);
-    c.municipio->setObjectName(QStringLiteral("cmbMunicipios") + sufixo);
-    c.municipio->setReadOnly(true);
-    c.municipio->setToolTip(QStringLiteral("Escolha o município pelo botão ao lado."));
-    c.btnMunicipio = botaoSelecao(grupo, QStringLiteral("btnMunicipios") + sufixo);
-    c.uf = new QLineEdit(grupo);
-    c.uf->setObjectName(QStringLiteral("edtUF") + sufixo);
-    c.uf->setReadOnly(true);
-    c.uf->setFocusPolicy(Qt::NoFocus);
-    c.uf->setFixedWidth(40);
-    c.cep = new QLineEdit(grupo);
-    c.cep->setObjectName(QStringLiteral("edtCEP") + sufixo);
-    c.cep->setInputMask(QStringLiteral("00000-000;_"));
-    c.cep->setFixedWidth(90);
-
-    // Each box with its caption above it.
-    auto rotulado = [grupo](const QString &rotulo, QWidget *caixa, QWidget *botao = nullptr) {
-        auto *coluna = new QVBoxLayout;
-        coluna->setSpacing(2);
-        coluna->addWidget(new QLabel(rotulo, grupo));
-        if (!botao) {
-            coluna->addWidget(caixa);
-            return coluna;
-        }
-        auto *linha = new QHBoxLayout;
-        linha->setSpacing(0);
-        linha->addWidget(caixa, 1);
-        linha->addWidget(botao);
-        coluna->addLayout(linha);
-        return coluna;
-    };
-    auto *linha1 = new QHBoxLayout;
-    linha1->addLayout(rotulado(QStringLiteral("Logradouro (Rua, Av, etc.)"), c.logradouro), 4);
-    linha1->addLayout(rotulado(QStringLiteral("Nº"), c.numero));
-    linha1->addLayout(rotulado(QStringLiteral("Complemento (Ap., Bl., Cs)"), c.complemento), 2);
-    auto *linha2 = new QHBoxLayout;
-    linha2->addLayout(rotulado(QStringLiteral("Bairro ou Distrito"), c.bairro), 2);
-    linha2->addLayout(rotulado(QStringLiteral("Município"), c.municipio, c.btnMunicipio), 3);
-    linha2->addLayout(rotulado(QStringLiteral("UF"), c.uf));
-    linha2->addLayout(rotulado(QStringLiteral("CEP"), c.cep));
     auto *g = new QVBoxLayout(grupo);
     g->setSpacing(4);
-    g->addLayout(linha1);
-    g->addLayout(linha2);
+    CamposEndereco c{criaCaixasEndereco(grupo, g,
+                                        {QStringLiteral("Logradouro (Rua, Av, etc.)"), QStringLiteral("Complemento (Ap., Bl., Cs)"),
+                                         QStringLiteral("Bairro ou Distrito")},
+                                        sufixo),
+                     dados};
+    ValidadorCampo::digitos(c.numero, 5);
+    c.municipio->setObjectName(QStringLiteral("cmbMunicipios") + sufixo);
+    c.btnMunicipio->setObjectName(QStringLiteral("btnMunicipios") + sufixo);
 
     const bool correspondencia = !sufixo.isEmpty();
     for (QLineEdit *e : {c.logradouro, c.numero, c.complemento, c.bairro, c.cep})

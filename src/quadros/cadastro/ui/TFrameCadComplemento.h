@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BlocoEndereco.h"
+
 #include "quadros/cadastro/CadastroComplementar.h"
 
 #include "quadros/base/ui/TfraModeloQuadroPeriodo.h"
@@ -28,15 +30,7 @@ public:
     TFrameCadComplemento(ContextoQuadro &contexto, QWidget *parent = nullptr);
 
     // The boxes of one address ("Endereço da Matriz" or "Endereço para Correspondência").
-    struct CamposEndereco {
-        QLineEdit *logradouro = nullptr;
-        QLineEdit *numero = nullptr;
-        QLineEdit *complemento = nullptr;
-        QLineEdit *bairro = nullptr;
-        QLineEdit *municipio = nullptr;
-        QToolButton *btnMunicipio = nullptr;
-        QLineEdit *uf = nullptr;
-        QLineEdit *cep = nullptr;
+    struct CamposEndereco : CaixasEndereco {
         EnderecoCadastro *dados = nullptr;
     };
 

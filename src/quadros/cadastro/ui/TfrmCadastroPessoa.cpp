@@ -1,5 +1,6 @@
 #include "TfrmCadastroPessoa.h"
 
+#include "BlocoEndereco.h"
 #include "TfrmCadastroTelefone.h"
 #include "TfrmListaMunicipio.h"
 #include "ValidadorCampo.h"
@@ -26,29 +27,6 @@
 #include <QVBoxLayout>
 
 namespace kelpa {
-
-namespace {
-
-QString soDigitos(const QString &texto)
-{
-    QString r;
-    for (const QChar c : texto)
-        if (c.isDigit())
-            r.append(c);
-    return r;
-}
-
-QToolButton *botao(QWidget *pai, const char *nome, QStyle::StandardPixmap icone, const QString &dica)
-{
-    auto *b = new QToolButton(pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setIcon(pai->style()->standardIcon(icone));
-    b->setToolTip(dica);
-    b->setAutoRaise(false);
-    return b;
-}
-
-} // namespace
 
 TfrmCadastroPessoa::TfrmCadastroPessoa(const QSqlDatabase &db, const QString &codOper, QWidget *parent)
     : TfrmModDlgConfirmaCancela(parent)
@@ -116,59 +94,22 @@ TfrmCadastroPessoa::TfrmCadastroPessoa(const QSqlDatabase &db, const QString &co
     // Address, phones and fax.
     m_pnlEndereco = new QGroupBox(QStringLiteral("Endereço"), area);
     m_pnlEndereco->setObjectName(QStringLiteral("pnlEndereco"));
-    m_logradouro = new QLineEdit(m_pnlEndereco);
-    m_logradouro->setObjectName(QStringLiteral("edtLogradouro"));
-    m_logradouro->setToolTip(QStringLiteral("Nome do logradouro (Rua, Avenida, Travessa, Praça, Quadra, Bloco, etc...)."));
-    ValidadorCampo::maiusculas(m_logradouro, 80);
-    m_numero = new QLineEdit(m_pnlEndereco);
-    m_numero->setObjectName(QStringLiteral("edtNumero"));
-    ValidadorCampo::maiusculas(m_numero, 5);
-    m_numero->setFixedWidth(60);
-    m_complemento = new QLineEdit(m_pnlEndereco);
-    m_complemento->setObjectName(QStringLiteral("edtComplemento"));
-    ValidadorCampo::maiusculas(m_complemento, 15);
-    m_bairro = new QLineEdit(m_pnlEndereco);
-    m_bairro->setObjectName(QStringLiteral("edtBairro"));
-    ValidadorCampo::maiusculas(m_bairro, 20);
-    m_municipio = new QLineEdit(m_pnlEndereco);
-    m_municipio->setObjectName(QStringLiteral("edtMunicipio"));
-    m_municipio->setReadOnly(true);
-    m_municipio->setToolTip(QStringLiteral("Escolha o município pelo botão ao lado."));
-    m_btnMunicipio = new QToolButton(m_pnlEndereco);
-    m_btnMunicipio->setObjectName(QStringLiteral("btnMunicipio"));
-    m_btnMunicipio->setText(QStringLiteral("..."));
-    m_btnMunicipio->setToolTip(QStringLiteral("Abre diálogo de seleção."));
-    m_uf = new QLineEdit(m_pnlEndereco);
-    m_uf->setObjectName(QStringLiteral("edtUF"));
-    m_uf->setReadOnly(true);
-    m_uf->setFixedWidth(40);
-    m_uf->setFocusPolicy(Qt::NoFocus);
-    m_cep = new QLineEdit(m_pnlEndereco);
-    m_cep->setObjectName(QStringLiteral("edtCEP"));
-    m_cep->setInputMask(QStringLiteral("00000-000;_"));
-    m_cep->setFixedWidth(90);
+    auto *ge = new QVBoxLayout(m_pnlEndereco);
+    m_endereco = criaCaixasEndereco(m_pnlEndereco, ge,
+                                    {QStringLiteral("Logradouro"), QStringLiteral("Complemento"), QStringLiteral("Bairro")});
+    m_endereco.logradouro->setToolTip(QStringLiteral("Nome do logradouro (Rua, Avenida, Travessa, Praça, Quadra, Bloco, etc...)."));
+    ValidadorCampo::maiusculas(m_endereco.numero, 5);
     m_email = new QLineEdit(m_pnlEndereco);
     m_email->setObjectName(QStringLiteral("edtEmail"));
     ValidadorCampo::minusculas(m_email, 100);
+    ge->addLayout(campoRotulado(m_pnlEndereco, QStringLiteral("E-mail"), m_email));
 
-    m_telefones = new QTableWidget(0, 3, m_pnlEndereco);
-    m_telefones->setObjectName(QStringLiteral("grdTelefones"));
-    m_telefones->setHorizontalHeaderLabels({QStringLiteral("Área"), QStringLiteral("Número"), QStringLiteral("Ramal")});
-    m_telefones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_telefones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_telefones->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_telefones->verticalHeader()->hide();
-    m_telefones->verticalHeader()->setDefaultSectionSize(20);
-    m_telefones->horizontalHeader()->setStretchLastSection(true);
-    m_telefones->setColumnWidth(0, 55);
-    m_telefones->setColumnWidth(1, 95);
-    m_telefones->setMinimumWidth(230);
-    m_telefones->horizontalHeader()->setMinimumSectionSize(30);
-    m_telefones->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_telefones = criaGradeTelefones(m_pnlEndereco);
     m_telefones->setFixedHeight(90);
-    m_btnIncluirTelefone = botao(m_pnlEndereco, "btIncluirTelefone", QStyle::SP_FileDialogNewFolder, QStringLiteral("Inclui telefone"));
-    m_btnEditarTelefone = botao(m_pnlEndereco, "btEditarTelefone", QStyle::SP_FileDialogContentsView, QStringLiteral("Edita telefone"));
-    m_btnExcluirTelefone = botao(m_pnlEndereco, "btExcluirTelefone", QStyle::SP_TrashIcon, QStringLiteral("Exclui telefone"));
+    const BotoesTelefone botoesTelefone = criaBotoesTelefone(m_pnlEndereco);
+    m_btnIncluirTelefone = botoesTelefone.incluir;
+    m_btnEditarTelefone = botoesTelefone.editar;
+    m_btnExcluirTelefone = botoesTelefone.excluir;
 
     m_faxExterior = new QCheckBox(QStringLiteral("Exterior"), m_pnlEndereco);
     m_faxExterior->setObjectName(QStringLiteral("chkFaxExterior"));
@@ -182,52 +123,10 @@ TfrmCadastroPessoa::TfrmCadastroPessoa(const QSqlDatabase &db, const QString &co
     ValidadorCampo::digitos(m_fax, 8);
     m_fax->setFixedWidth(110);
 
-    // Each box with its caption above it.
-    auto rotulado = [this](const QString &rotulo, QWidget *campo, QWidget *botao = nullptr) {
-        auto *coluna = new QVBoxLayout;
-        coluna->setSpacing(2);
-        coluna->addWidget(new QLabel(rotulo, m_pnlEndereco));
-        if (!botao) {
-            coluna->addWidget(campo);
-            return coluna;
-        }
-        auto *linha = new QHBoxLayout;
-        linha->setSpacing(0);
-        linha->addWidget(campo, 1);
-        linha->addWidget(botao);
-        coluna->addLayout(linha);
-        return coluna;
-    };
-    auto *linha1 = new QHBoxLayout;
-    linha1->addLayout(rotulado(QStringLiteral("Logradouro"), m_logradouro), 4);
-    linha1->addLayout(rotulado(QStringLiteral("Nº"), m_numero));
-    linha1->addLayout(rotulado(QStringLiteral("Complemento"), m_complemento), 2);
-    auto *linha2 = new QHBoxLayout;
-    linha2->addLayout(rotulado(QStringLiteral("Bairro"), m_bairro), 2);
-    linha2->addLayout(rotulado(QStringLiteral("Município"), m_municipio, m_btnMunicipio), 3);
-    linha2->addLayout(rotulado(QStringLiteral("UF"), m_uf));
-    linha2->addLayout(rotulado(QStringLiteral("CEP"), m_cep));
-    auto *ge = new QVBoxLayout(m_pnlEndereco);
-    ge->addLayout(linha1);
-    ge->addLayout(linha2);
-    ge->addLayout(rotulado(QStringLiteral("E-mail"), m_email));
     auto *grupoTelefones = new QGroupBox(QStringLiteral(" Telefone(s) "), m_pnlEndereco);
-    auto *lt = new QHBoxLayout(grupoTelefones);
-    lt->addWidget(m_telefones, 1);
-    auto *botoesTelefone = new QVBoxLayout;
-    botoesTelefone->addWidget(m_btnIncluirTelefone);
-    botoesTelefone->addWidget(m_btnEditarTelefone);
-    botoesTelefone->addWidget(m_btnExcluirTelefone);
-    botoesTelefone->addStretch(1);
-    lt->addLayout(botoesTelefone);
+    dispoeTelefones(grupoTelefones, m_telefones, botoesTelefone);
     auto *grupoFax = new QGroupBox(QStringLiteral(" Fax "), m_pnlEndereco);
-    auto *lf = new QGridLayout(grupoFax);
-    lf->addWidget(m_faxExterior, 0, 0, 1, 2);
-    lf->addWidget(m_lblFaxCodigo, 1, 0);
-    lf->addWidget(new QLabel(QStringLiteral("Número"), grupoFax), 1, 1);
-    lf->addWidget(m_faxCodigo, 2, 0);
-    lf->addWidget(m_fax, 2, 1);
-    lf->setRowStretch(3, 1);
+    dispoeFax(grupoFax, m_faxExterior, m_lblFaxCodigo, m_faxCodigo, m_fax);
     auto *linha3 = new QHBoxLayout;
     linha3->addWidget(grupoTelefones, 3);
     linha3->addWidget(grupoFax, 2);
@@ -252,7 +151,7 @@ TfrmCadastroPessoa::TfrmCadastroPessoa(const QSqlDatabase &db, const QString &co
         if (!documentoDigitado().isEmpty())
             confereDocumento();
     });
-    connect(m_btnMunicipio, &QToolButton::clicked, this, &TfrmCadastroPessoa::abrirListaMunicipios);
+    connect(m_endereco.btnMunicipio, &QToolButton::clicked, this, &TfrmCadastroPessoa::abrirListaMunicipios);
     connect(m_btnIncluirTelefone, &QToolButton::clicked, this, &TfrmCadastroPessoa::incluirTelefone);
     connect(m_btnEditarTelefone, &QToolButton::clicked, this, &TfrmCadastroPessoa::editarTelefone);
     connect(m_btnExcluirTelefone, &QToolButton::clicked, this, &TfrmCadastroPessoa::excluirTelefone);
@@ -354,14 +253,14 @@ void TfrmCadastroPessoa::mostra(const DadosPessoa &d)
     m_inativa->setChecked(d.inativa);
     m_segundoNome->setText(d.segundoNome);
     m_nascimento->setText(d.nascimento.isValid() ? FormatoBR::data(d.nascimento) : QString());
-    m_logradouro->setText(d.logradouro);
-    m_numero->setText(d.numero);
-    m_complemento->setText(d.complemento);
-    m_bairro->setText(d.bairro);
-    m_municipio->setText(d.nomeMunicipio);
-    m_municipio->setCursorPosition(0);
-    m_uf->setText(d.uf);
-    m_cep->setText(d.cep);
+    m_endereco.logradouro->setText(d.logradouro);
+    m_endereco.numero->setText(d.numero);
+    m_endereco.complemento->setText(d.complemento);
+    m_endereco.bairro->setText(d.bairro);
+    m_endereco.municipio->setText(d.nomeMunicipio);
+    m_endereco.municipio->setCursorPosition(0);
+    m_endereco.uf->setText(d.uf);
+    m_endereco.cep->setText(d.cep);
     m_email->setText(d.email);
     m_faxExterior->blockSignals(true);
     m_faxExterior->setChecked(d.faxExterior);
@@ -383,11 +282,11 @@ DadosPessoa TfrmCadastroPessoa::coleta() const
     d.inativa = m_inativa->isChecked();
     d.segundoNome = m_segundoNome->text().trimmed();
     d.nascimento = d.fisica() ? FormatoBR::lerData(m_nascimento->text()).value_or(QDate()) : QDate();
-    d.logradouro = m_logradouro->text().trimmed();
-    d.numero = m_numero->text().trimmed();
-    d.complemento = m_complemento->text().trimmed();
-    d.bairro = m_bairro->text().trimmed();
-    d.cep = soDigitos(m_cep->text());
+    d.logradouro = m_endereco.logradouro->text().trimmed();
+    d.numero = m_endereco.numero->text().trimmed();
+    d.complemento = m_endereco.complemento->text().trimmed();
+    d.bairro = m_endereco.bairro->text().trimmed();
+    d.cep = soDigitos(m_endereco.cep->text());
     d.email = m_email->text().trimmed();
     d.faxExterior = m_faxExterior->isChecked();
     d.faxCodigo = m_faxCodigo->text().trimmed();
@@ -400,9 +299,9 @@ void TfrmCadastroPessoa::escolheMunicipio(const Municipio &municipio)
     m_dados.idMunc = municipio.id;
     m_dados.nomeMunicipio = municipio.nome;
     m_dados.uf = municipio.uf;
-    m_municipio->setText(municipio.nome);
-    m_municipio->setCursorPosition(0);
-    m_uf->setText(municipio.uf);
+    m_endereco.municipio->setText(municipio.nome);
+    m_endereco.municipio->setCursorPosition(0);
+    m_endereco.uf->setText(municipio.uf);
 }
 
 void TfrmCadastroPessoa::abrirListaMunicipios()
@@ -412,7 +311,7 @@ void TfrmCadastroPessoa::abrirListaMunicipios()
         return;
     if (const auto m = lista.escolhido()) {
         escolheMunicipio(*m);
-        m_cep->setFocus();
+        m_endereco.cep->setFocus();
     }
 }
 
@@ -506,7 +405,7 @@ bool TfrmCadastroPessoa::CriticaDados()
     if (const auto erro = CadastroPessoas::ErroValores(d, nascimentoVisivel, enderecoVisivel, QDate::currentDate().year())) {
         mensagem = erro->mensagem;
         campo = erro->campo == CadastroPessoas::Campo::Nascimento ? static_cast<QWidget *>(m_nascimento)
-                : erro->campo == CadastroPessoas::Campo::Cep      ? static_cast<QWidget *>(m_cep)
+                : erro->campo == CadastroPessoas::Campo::Cep      ? static_cast<QWidget *>(m_endereco.cep)
                                                                   : static_cast<QWidget *>(m_email);
     }
     if (campo) {

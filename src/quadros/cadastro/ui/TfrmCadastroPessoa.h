@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BlocoEndereco.h"
+
 #include "quadros/cadastro/CadastroPessoas.h"
 #include "quadros/cadastro/Municipios.h"
 
@@ -64,14 +66,14 @@ public:
     QLineEdit *edtSegundoNome() const { return m_segundoNome; }
     QLabel *lblSegundoNome() const { return m_lblSegundoNome; }
     QLineEdit *dtNascimento() const { return m_nascimento; }
-    QLineEdit *edtLogradouro() const { return m_logradouro; }
-    QLineEdit *edtNumero() const { return m_numero; }
-    QLineEdit *edtComplemento() const { return m_complemento; }
-    QLineEdit *edtBairro() const { return m_bairro; }
-    QLineEdit *edtMunicipio() const { return m_municipio; }
-    QToolButton *btnMunicipio() const { return m_btnMunicipio; }
-    QLineEdit *edtUF() const { return m_uf; }
-    QLineEdit *edtCEP() const { return m_cep; }
+    QLineEdit *edtLogradouro() const { return m_endereco.logradouro; }
+    QLineEdit *edtNumero() const { return m_endereco.numero; }
+    QLineEdit *edtComplemento() const { return m_endereco.complemento; }
+    QLineEdit *edtBairro() const { return m_endereco.bairro; }
+    QLineEdit *edtMunicipio() const { return m_endereco.municipio; }
+    QToolButton *btnMunicipio() const { return m_endereco.btnMunicipio; }
+    QLineEdit *edtUF() const { return m_endereco.uf; }
+    QLineEdit *edtCEP() const { return m_endereco.cep; }
     QLineEdit *edtEmail() const { return m_email; }
     QTableWidget *grdTelefones() const { return m_telefones; }
     QToolButton *btnIncluirTelefone() const { return m_btnIncluirTelefone; }
@@ -136,14 +138,7 @@ private:
     QLabel *m_lblNascimento = nullptr;
     QLineEdit *m_nascimento = nullptr;
     QGroupBox *m_pnlEndereco = nullptr;
-    QLineEdit *m_logradouro = nullptr;
-    QLineEdit *m_numero = nullptr;
-    QLineEdit *m_complemento = nullptr;
-    QLineEdit *m_bairro = nullptr;
-    QLineEdit *m_municipio = nullptr;
-    QToolButton *m_btnMunicipio = nullptr;
-    QLineEdit *m_uf = nullptr;
-    QLineEdit *m_cep = nullptr;
+    CaixasEndereco m_endereco;
     QLineEdit *m_email = nullptr;
     QTableWidget *m_telefones = nullptr;
     QToolButton *m_btnIncluirTelefone = nullptr;
