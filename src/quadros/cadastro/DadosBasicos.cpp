@@ -1,5 +1,7 @@
 #include "DadosBasicos.h"
 
+#include "PeriodosQuadroCadastro.h"
+
 #include "app/Utilitarios.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
@@ -58,13 +60,9 @@ QList<QDate> DadosBasicos::Periodos()
     if (!datas.isEmpty())
         return datas;
 
-    Consulta cadastro(m_db, QStringLiteral("SELECT MIN(DT_INIC_VIGN) AS INICIO FROM CADASTRO WHERE CD_OPER = :CDOPER"));
-    cadastro.bind(kOper, m_codOper);
-    QDate inicio = cadastro.primeira() ? cadastro.data(QStringLiteral("INICIO")) : QDate();
+    const QDate inicio = PeriodosQuadroCadastro::PrimeiroPeriodo(m_db, m_codOper);
     if (!inicio.isValid())
         return datas;
-    if (inicio < QDate(2001, 1, 1))
-        inicio = QDate(2001, 1, 1);
     Transacao transacao(m_db);
     insereLinha(inicio);
     transacao.confirmar();
@@ -230,30 +228,15 @@ bool DadosBasicos::CopiaPeriodo(const QDate &data)
 {
     if (!data.isValid() || existePeriodo(data))
         return false;
-    Consulta anterior(m_db, QStringLiteral("SELECT MAX(DT_INIC_VIGN) AS ANTERIOR FROM DADOSBASICOS "
-                                           "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN < :DTVIGN"));
-    anterior.bind(kOper, m_codOper).bind(kData, data);
-    const QDate origem = anterior.primeira() ? anterior.data(QStringLiteral("ANTERIOR")) : QDate();
-    if (!origem.isValid())
+    PeriodosQuadroCadastro periodos(m_db, m_codOper,
+                                    {QStringLiteral("DADOSBASICOS"),
+                                     {QStringLiteral("DT_FNDC"), QStringLiteral("QT_FUNC"), QStringLiteral("VL_CAPT_PPIO")},
+                                     QStringLiteral("RESPONSAVEIS"),
+                                     {QStringLiteral("ID_RPSV"), QStringLiteral("ID_PSOA"), QStringLiteral("NR_REGS_RPSV")}});
+    // Without a previous period the new one starts empty, with its own capital of 0.
+    if (!periodos.PeriodoAnterior(data).isValid())
         return IncluiPeriodo(data);
-
-    Transacao transacao(m_db);
-    Consulta(m_db, QStringLiteral("INSERT INTO DADOSBASICOS (CD_OPER, DT_INIC_VIGN, DT_FNDC, QT_FUNC, VL_CAPT_PPIO, LG_ALTR_TRAM) "
-                                  "SELECT CD_OPER, :NOVA, DT_FNDC, QT_FUNC, VL_CAPT_PPIO, 'N' FROM DADOSBASICOS "
-                                  "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"))
-        .bind(QStringLiteral(":NOVA"), data)
-        .bind(kOper, m_codOper)
-        .bind(kData, origem)
-        .executar();
-    Consulta(m_db, QStringLiteral("INSERT INTO RESPONSAVEIS (CD_OPER, ID_RPSV, ID_PSOA, DT_INIC_VIGN, NR_REGS_RPSV, LG_ALTR_TRAM) "
-                                  "SELECT CD_OPER, ID_RPSV, ID_PSOA, :NOVA, NR_REGS_RPSV, 'N' FROM RESPONSAVEIS "
-                                  "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"))
-        .bind(QStringLiteral(":NOVA"), data)
-        .bind(kOper, m_codOper)
-        .bind(kData, origem)
-        .executar();
-    transacao.confirmar();
-    return true;
+    return periodos.CopiaPeriodo(data);
 }
 
 bool DadosBasicos::ExcluiPeriodo(const QDate &data)

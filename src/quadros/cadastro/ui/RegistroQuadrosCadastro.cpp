@@ -2,6 +2,8 @@
 
 #include "TFrameCadBasico.h"
 #include "TFrameCadComplemento.h"
+#include "TframeGrid_Administrador.h"
+#include "TfrmCadRepresentante.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
 
@@ -11,6 +13,8 @@ void registrarQuadrosCadastro()
 {
     RegistroQuadros::registrar(1, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TFrameCadComplemento(c, pai); });
     RegistroQuadros::registrar(2, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TFrameCadBasico(c, pai); });
+    RegistroQuadros::registrar(3, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TframeGrid_Administrador(c, pai); });
+    RegistroQuadros::registrar(4, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmCadRepresentante(c, pai); });
 }
 
 } // namespace kelpa

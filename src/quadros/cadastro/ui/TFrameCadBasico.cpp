@@ -1,5 +1,6 @@
 #include "TFrameCadBasico.h"
 
+#include "SelecaoPessoa.h"
 #include "TfrmCadastroPessoa.h"
 #include "TfrmListaPessoa.h"
 #include "ValidadorCampo.h"
@@ -282,14 +283,8 @@ void TFrameCadBasico::IncluiPessoa(int tipo)
 {
     if (!m_editando || m_dados.responsavel(tipo).preenchido())
         return;
-    TfrmCadastroPessoa dialogo(contexto().db(), contexto().codOper(), this);
-    dialogo.setWindowTitle(QStringLiteral("Cadastro de Pessoas Físicas"));
-    dialogo.setModo(TfrmCadastroPessoa::Nova);
-    dialogo.setIdPessoa(0);
-    dialogo.setTipoPreSelecionado(0);
-    dialogo.setDisposicao(TfrmCadastroPessoa::Responsaveis);
-    if (dialogo.exec() == QDialog::Accepted && dialogo.IdPessoa() > 0)
-        escolhePessoa(tipo, dialogo.IdPessoa());
+    if (const auto nova = SelecaoPessoa::Cria(this, contexto().db(), contexto().codOper(), TfrmCadastroPessoa::Responsaveis))
+        escolhePessoa(tipo, *nova);
 }
 
 void TFrameCadBasico::RetiraResponsavel(int tipo)
