@@ -50,6 +50,7 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
         {QStringLiteral("8"), QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"),
          apenas<TqrpContraprestacoesLiquida>(), {}},
         {QStringLiteral("11"), QStringLiteral("Quadro 11: Balanço Patrimonial - Ativo"), apenas<TqrpBalPatrAtivo>(), {}},
+        {QStringLiteral("9"), QStringLiteral("Quadro 9: Eventos/Sinistros do Trimestre"), apenas<TqrpEventosIndenizaveis>(), {}},
         {QStringLiteral("12"), QStringLiteral("Quadro 12: Balanço Patrimonial - Passivo"), apenas<TqrpBalPatrPassivo>(), {}},
         {QStringLiteral("13"), QStringLiteral("Quadro 13: Demonstrações do Resultado do Exercício"),
          apenas<TqrpResultadoExercicio>(), {}},

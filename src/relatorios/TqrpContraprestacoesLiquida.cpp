@@ -30,42 +30,50 @@ GradeColunas grade(double largura, bool somenteOdonto)
                         largura);
 }
 
-QStringList valores(const LinhaReceitaUF &l, bool somenteOdonto)
+QStringList valores(const LinhaReceitaUF &l, bool somenteOdonto, LadoReceitaDespesa lado)
 {
+    const auto v = [&](Col deReceita) { return l.valor(LinhaReceitaUF::coluna(lado, deReceita)).texto(); };
     if (somenteOdonto)
-        return {l.uf, l.valor(Col::RectPreOdon).texto(), l.valor(Col::RectOutrOdon).texto(), l.totalOdonto().texto()};
+        return {l.uf, v(Col::RectPreOdon), v(Col::RectOutrOdon), l.totalOdonto(lado).texto()};
     return {l.uf,
-            l.valor(Col::RectPre).texto(),
-            l.valor(Col::RectOutr).texto(),
-            l.totalMedico().texto(),
-            l.valor(Col::RectPreOdon).texto(),
-            l.valor(Col::RectOutrOdon).texto(),
-            l.totalOdonto().texto(),
-            l.totalLinha().texto()};
+            v(Col::RectPre),
+            v(Col::RectOutr),
+            l.totalMedico(lado).texto(),
+            v(Col::RectPreOdon),
+            v(Col::RectOutrOdon),
+            l.totalOdonto(lado).texto(),
+            l.totalLinha(lado).texto()};
 }
 
-bool temValor(const LinhaReceitaUF &l, bool somenteOdonto)
+bool temValor(const LinhaReceitaUF &l, bool somenteOdonto, LadoReceitaDespesa lado)
 {
     const QList<Col> colunas = somenteOdonto ? QList<Col>{Col::RectPreOdon, Col::RectOutrOdon}
                                              : QList<Col>{Col::RectPre, Col::RectOutr, Col::RectPreOdon, Col::RectOutrOdon};
     for (Col c : colunas)
-        if (!l.valor(c).zero())
+        if (!l.valor(LinhaReceitaUF::coluna(lado, c)).zero())
             return true;
     return false;
 }
 
 } // namespace
 
-TqrpContraprestacoesLiquida::TqrpContraprestacoesLiquida()
+TqrpContraprestacoesLiquida::TqrpContraprestacoesLiquida(LadoReceitaDespesa lado)
     : TqrpModRelatorioTrimestre(QStringLiteral("Vigência : "))
+    , m_lado(lado)
 {
 }
 
 QString TqrpContraprestacoesLiquida::titulo() const
 {
-    if (m_somenteOdonto)
+    if (m_somenteOdonto && m_lado == LadoReceitaDespesa::Receitas)
         return QStringLiteral("Quadro 8: Contraprestações/Prêmios");
-    return ContraprestacoesLiquidas::titulo(operadoraDePlanos());
+    return ContraprestacoesLiquidas::titulo(operadoraDePlanos(), m_lado);
+}
+
+QString TqrpContraprestacoesLiquida::legenda() const
+{
+    return m_lado == LadoReceitaDespesa::Receitas ? QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre")
+                                                  : QStringLiteral("Quadro 9: Eventos/Sinistros do Trimestre");
 }
 
 void TqrpContraprestacoesLiquida::carregarDados(const QSqlDatabase &db)
@@ -77,10 +85,10 @@ void TqrpContraprestacoesLiquida::carregarDados(const QSqlDatabase &db)
         return;
     // The modality in force at the quarter's end decides, as on the quadro's screen.
     m_somenteOdonto = ContraprestacoesLiquidas::segmento(db, operadora(), trimestre).value_or(QChar(u'C')) == u'O';
-    ContraprestacoesLiquidas quadro(db, operadora(), trimestre);
+    ContraprestacoesLiquidas quadro(db, operadora(), trimestre, m_lado);
     quadro.carregar();
     for (const LinhaReceitaUF &l : quadro.linhas())
-        if (temValor(l, m_somenteOdonto))
+        if (temValor(l, m_somenteOdonto, m_lado))
             m_linhas << l;
 }
 
@@ -119,11 +127,11 @@ QList<Banda> TqrpContraprestacoesLiquida::corpo(double largura) const
     LinhaReceitaUF total;
     total.uf = QStringLiteral("TOT");
     for (const LinhaReceitaUF &l : m_linhas) {
-        bandas << g.linha(valores(l, m_somenteOdonto));
+        bandas << g.linha(valores(l, m_somenteOdonto, m_lado));
         for (int c = 0; c < LinhaReceitaUF::Colunas; ++c)
             total.valores[c] = total.valor(static_cast<Col>(c)) + l.valor(static_cast<Col>(c));
     }
-    Banda resumo = g.linha(valores(total, m_somenteOdonto), TipoBanda::Resumo, EstiloTexto::forte());
+    Banda resumo = g.linha(valores(total, m_somenteOdonto, m_lado), TipoBanda::Resumo, EstiloTexto::forte());
     resumo.linha(QLineF(0, 0.1, largura, 0.1), 0.4);
     bandas << resumo;
     return bandas;

@@ -5,18 +5,19 @@
 
 namespace kelpa::relatorios {
 
-// The printed Quadro 8: the quarter's net consideration by state, medical-hospital
-// and dental plans, pre-payment and other modalities, with the total of each row and
-// of each column. States without any amount are left out. A dental operator
-// (modality "COOPO" or "ODGRP" in force at the quarter's end) prints only the
-// dental columns, under "Planos Odontológicos".
+// The printed Quadro 8 (or, on the expense side, Quadro 9): the quarter's net
+// consideration (indemnifiable events) by state, medical-hospital and dental plans,
+// pre-payment and other modalities, with the total of each row and of each column.
+// States without any amount are left out. A dental operator (modality "COOPO" or
+// "ODGRP" in force at the quarter's end) prints only the dental columns, under
+// "Planos Odontológicos".
 class TqrpContraprestacoesLiquida : public TqrpModRelatorioTrimestre
 {
 public:
-    TqrpContraprestacoesLiquida();
+    explicit TqrpContraprestacoesLiquida(LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
 
     QString titulo() const override;
-    QString legenda() const override { return QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"); }
+    QString legenda() const override;
     bool vazio() const override { return m_linhas.isEmpty(); }
     bool somenteOdonto() const { return m_somenteOdonto; }
     // The states printed, in state order.
@@ -30,8 +31,19 @@ protected:
     QList<Banda> corpo(double largura) const override;
 
 private:
+    LadoReceitaDespesa m_lado;
     QList<LinhaReceitaUF> m_linhas;
     bool m_somenteOdonto = false;
+};
+
+// The printed Quadro 9.
+class TqrpEventosIndenizaveis : public TqrpContraprestacoesLiquida
+{
+public:
+    TqrpEventosIndenizaveis()
+        : TqrpContraprestacoesLiquida(LadoReceitaDespesa::Despesas)
+    {
+    }
 };
 
 } // namespace kelpa::relatorios

@@ -35,12 +35,57 @@ QString colunasValores()
     return nomes.join(QStringLiteral(", "));
 }
 
-QString textoAntes2003(const QString &plano, const QString &modalidade, const QString &contas)
+QString textoAntes2003(LadoReceitaDespesa lado, const QString &plano, const QString &modalidade, const QString &contas)
 {
-    return QStringLiteral("Total em reais, das Contraprestações Líquidas provenientes de Planos %1 %2.\r\n"
-                          "Corresponde às subdivisões %3 do Plano de Contas.\r\n"
+    return QStringLiteral("Total em reais, %1 provenientes de Planos %2 %3.\r\n"
+                          "Corresponde às subdivisões %4 do Plano de Contas.\r\n"
                           "Utilize a vírgula como separador decimal.")
-        .arg(plano, modalidade, contas);
+        .arg(lado == LadoReceitaDespesa::Receitas ? QStringLiteral("das Contraprestações Líquidas")
+                                                  : QStringLiteral("dos Eventos Indenizáveis"),
+             plano, modalidade, contas);
+}
+
+// The accounts each field's hint names, by the chart's era.
+struct ContasDasDicas {
+    QString medicoPre, medicoOutras, odontoPre, odontoOutras;
+};
+
+ContasDasDicas contasAntes2003(LadoReceitaDespesa lado)
+{
+    if (lado == LadoReceitaDespesa::Receitas)
+        return {QStringLiteral("31111.1, 31131.1, (-)31151.1 e (-)31171.1"), QStringLiteral("31111.2, 31131.2, (-)31151.2 e (-)31171.2"),
+                QStringLiteral("31112.1, 31141.1, (-)31161.1 e (-)31181.1"), QStringLiteral("31121.2, 31141.2, (-)31161.2 e (-)31181.2")};
+    const auto lista = [](const QString &base, char sufixo) { return QString(base).replace(QLatin1Char('#'), QLatin1Char(sufixo)); };
+    const QString medico = QStringLiteral("41111.# à 41117.#, 41132.#, (-)41211.# à (-)41217.#, (-)41231.# à (-)41237.#, "
+                                          "(-)41311.# e (-)41312.#");
+    const QString odonto = QStringLiteral("41121.# à 41127.#, 41141.#, (-)41221.# à (-)41227.#, (-)41241.# à (-)41247.#, "
+                                          "(-)41321.# e (-)41322.#");
+    return {lista(medico, '1'), lista(medico, '2'), lista(odonto, '1'), lista(odonto, '2')};
+}
+
+ContasDasDicas contasRdc38(LadoReceitaDespesa lado)
+{
+    if (lado == LadoReceitaDespesa::Receitas)
+        return {QStringLiteral("311111, 311311, 311511, 311711, 311911, 311921, 311931, 311941"),
+                QStringLiteral("311112, 31117, 31118, 311312, 31138, 311512, 31157, 31158, 311712, 31178, 311912, 311922, "
+                               "311932, 311942"),
+                QStringLiteral("311211, 311411, 311611, 311811, 311951, 311961, 311971, 311981"),
+                QStringLiteral("311212, 31127, 31128, 311412, 31148, 311612, 31167, 31168, 311812, 31188, 311952, 311962, "
+                               "311972, 311982")};
+    return {QStringLiteral("411111, 411121, 411131, 411141, 411151, 411161, 411171, 411311, 411511, 411521, 411531, 411541, "
+                           "411551, 411561, 411571, 412111, 412121, 412131, 412141, 412151, 412161, 412171, 412311, 412321, "
+                           "412331, 412341, 412351, 412361, 412371, 412811, 413111, 413121, 413181"),
+            QStringLiteral("411112, 411122, 411132, 411142, 411152, 411162, 411172, 41118, 41119, 411312, 41133, 41138, "
+                           "411512, 411522, 411532, 411542, 411552, 411562, 411572, 41158, 412112, 412122, 412132, 412142, "
+                           "412152, 412162, 412172, 41218, 41219, 412312, 412322, 412332, 412342, 412352, 412362, 412372, "
+                           "41238, 412812, 413112, 413122, 413182"),
+            QStringLiteral("411211, 411221, 411231, 411241, 411251, 411261, 411271, 411411, 411611, 411621, 411631, 411641, "
+                           "411651, 411661, 411671, 412211, 412221, 412231, 412241, 412251, 412261, 412271, 412411, 412421, "
+                           "412431, 412441, 412451, 412461, 412471, 412911, 413211, 413221, 413281"),
+            QStringLiteral("411212, 411222, 411232, 411242, 411252, 411262, 411272, 41128, 41129, 411412, 41142, 41148, "
+                           "411612, 411622, 411632, 411642, 411652, 411662, 411672, 41168, 412212, 412222, 412232, 412242, "
+                           "412252, 412262, 412272, 41228, 41229, 412412, 412422, 412432, 412442, 412452, 412462, 412472, "
+                           "41248, 412912, 413212, 413222, 413282")};
 }
 
 QString textoRdc38(const QString &contas)
@@ -52,15 +97,19 @@ QString textoRdc38(const QString &contas)
 
 } // namespace
 
-ContraprestacoesLiquidas::ContraprestacoesLiquidas(QSqlDatabase db, QString codOper, QDate trimestre)
+ContraprestacoesLiquidas::ContraprestacoesLiquidas(QSqlDatabase db, QString codOper, QDate trimestre, LadoReceitaDespesa lado)
     : m_db(std::move(db))
     , m_codOper(std::move(codOper))
     , m_trimestre(trimestre)
+    , m_lado(lado)
 {
 }
 
-QString ContraprestacoesLiquidas::titulo(bool operadoraDePlanos)
+QString ContraprestacoesLiquidas::titulo(bool operadoraDePlanos, LadoReceitaDespesa lado)
 {
+    if (lado == LadoReceitaDespesa::Despesas)
+        return operadoraDePlanos ? QStringLiteral("Quadro 9: Eventos Indenizáveis Líquidos do Trimestre")
+                                 : QStringLiteral("Quadro 9: Sinistros Indenizáveis Líquidos do Trimestre");
     return operadoraDePlanos ? QStringLiteral("Quadro 8: Contraprestações Líquidas do Trimestre")
                              : QStringLiteral("Quadro 8: Prêmios Retidos Líquidos do Trimestre");
 }
@@ -92,53 +141,50 @@ QStringList ContraprestacoesLiquidas::pendencias(bool umaUF, const QString &uf)
     return {};
 }
 
-DicasContraprestacoes ContraprestacoesLiquidas::dicas(const QDate &trimestre)
+DicasContraprestacoes ContraprestacoesLiquidas::dicas(const QDate &trimestre, LadoReceitaDespesa lado)
 {
     DicasContraprestacoes d;
     if (trimestre < QDate(2003, 1, 1)) {
+        const ContasDasDicas contas = contasAntes2003(lado);
         const QString medico = QStringLiteral("Médico-Hospitalares");
         const QString odonto = QStringLiteral("Odontológicos");
         const QString pre = QStringLiteral("na modalidade de pré-pagamento");
         const QString outras = QStringLiteral("em outras modalidades");
-        d.medicoPre = textoAntes2003(medico, pre, QStringLiteral("31111.1, 31131.1, (-)31151.1 e (-)31171.1"));
-        d.medicoOutras = textoAntes2003(medico, outras, QStringLiteral("31111.2, 31131.2, (-)31151.2 e (-)31171.2"));
-        d.odontoPre = textoAntes2003(odonto, pre, QStringLiteral("31112.1, 31141.1, (-)31161.1 e (-)31181.1"));
-        d.odontoOutras = textoAntes2003(odonto, outras, QStringLiteral("31121.2, 31141.2, (-)31161.2 e (-)31181.2"));
-        d.grupoMedico = textoAntes2003(medico, QStringLiteral("na modalidade de pré-pagamento e em outras modalidades"),
-                                       QStringLiteral("31111.1, 31131.1, (-)31151.1, (-)31171.1, 31111.2, 31131.2, "
-                                                      "(-)31151.2 e (-)31171.2"));
-        d.grupoOdonto = textoAntes2003(odonto, QStringLiteral("na modalidade de pré-pagamento e em outras modalidades"),
-                                       QStringLiteral("31112.1, 31141.1, (-)31161.1, (-)31181.1, 31121.2, 31141.2, "
-                                                      "(-)31161.2 e (-)31181.2"));
+        const QString ambas = QStringLiteral("na modalidade de pré-pagamento e em outras modalidades");
+        d.medicoPre = textoAntes2003(lado, medico, pre, contas.medicoPre);
+        d.medicoOutras = textoAntes2003(lado, medico, outras, contas.medicoOutras);
+        d.odontoPre = textoAntes2003(lado, odonto, pre, contas.odontoPre);
+        d.odontoOutras = textoAntes2003(lado, odonto, outras, contas.odontoOutras);
+        // The heading names both lists; the revenues' old lists end in "e", joined by a comma here.
+        const auto junta = [](QString a, const QString &b) { return a.replace(QStringLiteral(" e "), QStringLiteral(", ")) + QStringLiteral(", ") + b; };
+        d.grupoMedico = textoAntes2003(lado, medico, ambas, junta(contas.medicoPre, contas.medicoOutras));
+        d.grupoOdonto = textoAntes2003(lado, odonto, ambas, junta(contas.odontoPre, contas.odontoOutras));
         return d;
     }
     if (trimestre < QDate(2007, 1, 1)) {
-        const QString medicoPre = QStringLiteral("311111, 311311, 311511, 311711, 311911, 311921, 311931, 311941");
-        const QString medicoOutras = QStringLiteral("311112, 31117, 31118, 311312, 31138, 311512, 31157, 31158, 311712, "
-                                                    "31178, 311912, 311922, 311932, 311942");
-        const QString odontoPre = QStringLiteral("311211, 311411, 311611, 311811, 311951, 311961, 311971, 311981");
-        const QString odontoOutras = QStringLiteral("311212, 31127, 31128, 311412, 31148, 311612, 31167, 31168, 311812, "
-                                                    "31188, 311952, 311962, 311972, 311982");
-        d.medicoPre = textoRdc38(medicoPre);
-        d.medicoOutras = textoRdc38(medicoOutras);
-        d.odontoPre = textoRdc38(odontoPre);
-        d.odontoOutras = textoRdc38(odontoOutras);
-        d.grupoMedico = textoRdc38(medicoPre + QStringLiteral(", ") + medicoOutras);
-        d.grupoOdonto = textoRdc38(odontoPre + QStringLiteral(", ") + odontoOutras);
+        const ContasDasDicas contas = contasRdc38(lado);
+        d.medicoPre = textoRdc38(contas.medicoPre);
+        d.medicoOutras = textoRdc38(contas.medicoOutras);
+        d.odontoPre = textoRdc38(contas.odontoPre);
+        d.odontoOutras = textoRdc38(contas.odontoOutras);
+        d.grupoMedico = textoRdc38(contas.medicoPre + QStringLiteral(", ") + contas.medicoOutras);
+        d.grupoOdonto = textoRdc38(contas.odontoPre + QStringLiteral(", ") + contas.odontoOutras);
         return d;
     }
+    // Revenues sit in subgroup 311 of the 2007 chart, indemnifiable events in group 41.
+    const QString onde = lado == LadoReceitaDespesa::Receitas ? QStringLiteral("subgrupo 311") : QStringLiteral("grupo 41");
     const QString pre = QStringLiteral("Corresponde à soma algébrica, do trimestre, do saldo das \rsubcontas de assistência %1, "
-                                       "cobertura assistencial com \rpreço pré-estabelecido, do subgrupo 311 do Plano de Contas\r"
+                                       "cobertura assistencial com \rpreço pré-estabelecido, do %2 do Plano de Contas\r"
                                        "Padrão (RN nº 136/06 e suas posteriores alterações).");
     const QString outras = QStringLiteral("Corresponde à soma algébrica, do trimestre, do saldo das \rsubcontas de assistência %1, "
-                                          "do subgrupo 311, exceto\ras de cobertura assistencial com preço pré-estabelecidos,\r"
+                                          "do %2, exceto\ras de cobertura assistencial com preço pré-estabelecidos,\r"
                                           "do Plano de Contas Padrão (RN nº 136/06 e suas posteriores\ralterações)");
     const QString medico = QStringLiteral("médico-hospitalar");
     const QString odonto = QStringLiteral("odontológica");
-    d.medicoPre = pre.arg(medico);
-    d.medicoOutras = outras.arg(medico);
-    d.odontoPre = pre.arg(odonto);
-    d.odontoOutras = outras.arg(odonto);
+    d.medicoPre = pre.arg(medico, onde);
+    d.medicoOutras = outras.arg(medico, onde);
+    d.odontoPre = pre.arg(odonto, onde);
+    d.odontoOutras = outras.arg(odonto, onde);
     d.nosTitulosDaGrade = true;
     return d;
 }
@@ -184,7 +230,12 @@ bool ContraprestacoesLiquidas::criarLinhasFaltantes()
             .bind(QStringLiteral(":DTVIGN"), m_trimestre)
             .bind(QStringLiteral(":UF"), uf)
             .executar();
-    MontagemEstrutura(m_db, m_codOper, m_trimestre).MontaPlanoContasValor();
+    MontagemEstrutura montagem(m_db, m_codOper, m_trimestre);
+    montagem.MontaPlanoContasValor();
+    if (m_lado == LadoReceitaDespesa::Despesas && MontagemEstrutura::TemFluxoEIdade(m_trimestre)) {
+        montagem.MontaFluxoCaixaValor();
+        montagem.MontaIdadeSaldoValor();
+    }
     transacao.confirmar();
     return true;
 }
@@ -241,7 +292,7 @@ LinhaReceitaUF ContraprestacoesLiquidas::totais() const
 
 bool ContraprestacoesLiquidas::informar(const QString &uf, LinhaReceitaUF::Coluna coluna, Moeda valor)
 {
-    if (valor.negativo() || coluna > LinhaReceitaUF::RectOutrOdon)
+    if (valor.negativo() || !LinhaReceitaUF::doLado(m_lado, coluna))
         return false;
     const LinhaReceitaUF *atual = linha(uf);
     if (!atual)
@@ -320,7 +371,7 @@ void ContraprestacoesLiquidas::finalizar(bool umaUF, const QString &uf, bool lim
     Transacao transacao(m_db);
     if (umaUF && !uf.isEmpty()) {
         const LinhaReceitaUF *escolhida = linha(uf);
-        if (escolhida && (escolhida->totalMedico().positivo() || escolhida->totalOdonto().positivo())) {
+        if (escolhida && (escolhida->totalMedico(m_lado).positivo() || escolhida->totalOdonto(m_lado).positivo())) {
             QString nulos;
             for (const QString &coluna : LinhaReceitaUF::nomesColunas())
                 nulos += (nulos.isEmpty() ? QString() : QStringLiteral(", ")) + coluna + QStringLiteral(" = NULL");

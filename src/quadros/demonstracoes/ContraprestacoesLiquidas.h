@@ -19,6 +19,11 @@ struct DicasContraprestacoes {
     bool nosTitulosDaGrade = false;   // the grid's column titles show them too
 };
 
+// Quadros 8 and 9 keep their amounts in the same rows of RECEITASDESPESASUF:
+// Quadro 8 (net consideration) the four revenue columns, Quadro 9 (net
+// indemnifiable events) the four expense columns, in the same order.
+enum class LadoReceitaDespesa { Receitas, Despesas };
+
 // One state's row of RECEITASDESPESASUF: Quadro 8's four revenue columns and
 // Quadro 9's four expense columns. An empty column is null and counts as 0.
 struct LinhaReceitaUF {
@@ -33,33 +38,55 @@ struct LinhaReceitaUF {
     std::array<std::optional<Moeda>, Colunas> valores;
     QString estadoTransmissao;
 
+    // The column of `lado` that stands where `deReceita` stands among the revenues.
+    static Coluna coluna(LadoReceitaDespesa lado, Coluna deReceita)
+    {
+        return lado == LadoReceitaDespesa::Receitas ? deReceita : static_cast<Coluna>(deReceita + DespMedcPre);
+    }
+    // The revenue column standing where `c` stands (itself for a revenue column).
+    static Coluna deReceita(Coluna c) { return c >= DespMedcPre ? static_cast<Coluna>(c - DespMedcPre) : c; }
+    static bool doLado(LadoReceitaDespesa lado, Coluna c) { return (c >= DespMedcPre) == (lado == LadoReceitaDespesa::Despesas); }
+
     Moeda valor(Coluna c) const { return valores.at(c).value_or(Moeda()); }
-    Moeda totalMedico() const { return valor(RectPre) + valor(RectOutr); }         // VL_RECT_TOTAL
-    Moeda totalOdonto() const { return valor(RectPreOdon) + valor(RectOutrOdon); } // VL_RECT_TOTAL_ODON
-    Moeda totalLinha() const { return totalMedico() + totalOdonto(); }
+    bool preenchida(Coluna c) const { return valores.at(c).has_value(); }
+    // VL_RECT_TOTAL / TT_DESP_MEDC, VL_RECT_TOTAL_ODON / TT_DESP_MEDC_ODON, and both.
+    Moeda totalMedico(LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas) const
+    {
+        return valor(coluna(lado, RectPre)) + valor(coluna(lado, RectOutr));
+    }
+    Moeda totalOdonto(LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas) const
+    {
+        return valor(coluna(lado, RectPreOdon)) + valor(coluna(lado, RectOutrOdon));
+    }
+    Moeda totalLinha(LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas) const { return totalMedico(lado) + totalOdonto(lado); }
     bool vazia() const;
 };
 
-// Quadro 8: net consideration of the quarter per state and plan kind. Amounts are
-// written as each one is accepted; the undo snapshot brings back everything that
-// was changed since the quadro was opened, the state choice included.
+// Quadro 8 (net consideration) or, on the expense side, Quadro 9 (net indemnifiable
+// events) of the quarter per state and plan kind. Amounts are written as each one is
+// accepted; the undo snapshot brings back everything that was changed since the
+// quadro was opened, the state choice included.
 class ContraprestacoesLiquidas
 {
 public:
-    ContraprestacoesLiquidas(QSqlDatabase db, QString codOper, QDate trimestre);
+    ContraprestacoesLiquidas(QSqlDatabase db, QString codOper, QDate trimestre,
+                             LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
 
-    static QString titulo(bool operadoraDePlanos);
+    LadoReceitaDespesa lado() const { return m_lado; }
+
+    static QString titulo(bool operadoraDePlanos, LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
     // "O" (dental only) when the registration in force at the quarter's end is of a
     // dental modality, "C" otherwise; nothing when there is no such registration.
     static std::optional<QChar> segmento(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre);
     // The page shown: 0 all states, 1 one state, 2 all states dental, 3 one state dental.
     static int pagina(QChar segmento, bool umaUF);
-    static DicasContraprestacoes dicas(const QDate &trimestre);
+    static DicasContraprestacoes dicas(const QDate &trimestre, LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
     // What the confirmation still lacks (">> UF" when one state was answered but none chosen).
     static QStringList pendencias(bool umaUF, const QString &uf);
 
     // Gives every state of TB_UFs its row for the quarter (and the quarter its header
-    // and chart rows) in one transaction. True when something was created.
+    // and chart rows; on the expense side from 2006 also its cash-flow and ages rows)
+    // in one transaction. True when something was created.
     bool criarLinhasFaltantes();
     // Reads the rows and the header and takes the undo snapshot.
     void carregar();
@@ -69,8 +96,8 @@ public:
     QString ufUnica() const { return m_ufUnica; } // the header's CD_UF_OPER
     LinhaReceitaUF totais() const;                // the "Tot" row: sums over every state
 
-    // An amount accepted in one of Quadro 8's columns, written at once. Negative
-    // amounts are refused (false, nothing written).
+    // An amount accepted in one of this side's columns, written at once. Negative
+    // amounts, and columns of the other side, are refused (false, nothing written).
     bool informar(const QString &uf, LinhaReceitaUF::Coluna coluna, Moeda valor);
     // Typed text: a minus sign is ignored, empty is 0, cut to cents.
     bool informarDigitado(const QString &uf, LinhaReceitaUF::Coluna coluna, const QString &texto);
@@ -78,8 +105,8 @@ public:
     // The operator works in this state only: every other state's eight amounts become
     // 0 and the header records the state. One transaction.
     void escolherUF(const QString &uf);
-    // The tidy-up of a confirmation: with one state whose total is above zero the
-    // others' amounts become empty; with several states the header forgets the state;
+    // The tidy-up of a confirmation: with one state whose total (of this side) is
+    // above zero the others' amounts become empty; with several states the header forgets the state;
     // with `limparVazias` rows without any amount are deleted. One transaction; the
     // snapshot then starts from here.
     void finalizar(bool umaUF, const QString &uf, bool limparVazias);
@@ -100,6 +127,7 @@ private:
     QSqlDatabase m_db;
     QString m_codOper;
     QDate m_trimestre;
+    LadoReceitaDespesa m_lado;
     QList<LinhaReceitaUF> m_linhas;
     QString m_ufUnica;
     QList<LinhaReceitaUF> m_desfazerLinhas;

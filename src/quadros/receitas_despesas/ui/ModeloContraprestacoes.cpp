@@ -28,6 +28,16 @@ void ModeloContraprestacoesBase::setDados(ContraprestacoesLiquidas *dados, QChar
     endResetModel();
 }
 
+void ModeloContraprestacoesBase::setLado(LadoReceitaDespesa lado)
+{
+    if (m_lado == lado)
+        return;
+    beginResetModel();
+    m_lado = lado;
+    recompor();
+    endResetModel();
+}
+
 void ModeloContraprestacoesBase::setDicas(const DicasContraprestacoes &dicas)
 {
     m_dicas = dicas;
@@ -80,7 +90,7 @@ LinhaReceitaUF ModeloContraprestacoesBase::totaisExibidos() const
 
 QString ModeloContraprestacoesBase::dicaDa(LinhaReceitaUF::Coluna coluna) const
 {
-    switch (coluna) {
+    switch (LinhaReceitaUF::deReceita(coluna)) {
     case LinhaReceitaUF::RectPre:
         return textoDica(m_dicas.medicoPre);
     case LinhaReceitaUF::RectOutr:
@@ -144,10 +154,18 @@ ModeloContraprestacoes::ModeloContraprestacoes(bool totais, QObject *parent)
     : ModeloContraprestacoesBase(parent)
     , m_totais(totais)
 {
-    m_colunas = colunasDoSegmento(m_segmento);
+    m_colunas = colunasDoSegmento(m_segmento, m_lado);
 }
 
-QList<ModeloContraprestacoes::ColunaGrade> ModeloContraprestacoes::colunasDoSegmento(QChar segmento)
+QList<ModeloContraprestacoes::ColunaGrade> ModeloContraprestacoes::colunasDoSegmento(QChar segmento, LadoReceitaDespesa lado)
+{
+    QList<ColunaGrade> colunas = colunasDeReceita(segmento);
+    for (ColunaGrade &c : colunas)
+        c.coluna = LinhaReceitaUF::coluna(lado, c.coluna);
+    return colunas;
+}
+
+QList<ModeloContraprestacoes::ColunaGrade> ModeloContraprestacoes::colunasDeReceita(QChar segmento)
 {
     using C = ColunaGrade;
     if (segmento == u'O')
@@ -166,7 +184,7 @@ QList<ModeloContraprestacoes::ColunaGrade> ModeloContraprestacoes::colunasDoSegm
 
 void ModeloContraprestacoes::recompor()
 {
-    m_colunas = colunasDoSegmento(m_segmento);
+    m_colunas = colunasDoSegmento(m_segmento, m_lado);
 }
 
 QModelIndex ModeloContraprestacoes::indiceDe(const QString &uf, LinhaReceitaUF::Coluna coluna) const
@@ -213,10 +231,10 @@ QVariant ModeloContraprestacoes::data(const QModelIndex &indice, int papel) cons
         afetada = m_totais && m_previa.coluna == coluna.coluna;
         break;
     case ColunaGrade::TotalMedico:
-        afetada = m_previa.coluna == LinhaReceitaUF::RectPre || m_previa.coluna == LinhaReceitaUF::RectOutr;
+        afetada = m_previa.coluna == colunaDoLado(LinhaReceitaUF::RectPre) || m_previa.coluna == colunaDoLado(LinhaReceitaUF::RectOutr);
         break;
     case ColunaGrade::TotalOdonto:
-        afetada = m_previa.coluna == LinhaReceitaUF::RectPreOdon || m_previa.coluna == LinhaReceitaUF::RectOutrOdon;
+        afetada = m_previa.coluna == colunaDoLado(LinhaReceitaUF::RectPreOdon) || m_previa.coluna == colunaDoLado(LinhaReceitaUF::RectOutrOdon);
         break;
     case ColunaGrade::UF:
         break;
@@ -230,13 +248,14 @@ QVariant ModeloContraprestacoes::data(const QModelIndex &indice, int papel) cons
         case ColunaGrade::Valor:
             return textoOuVazio(linha.valores.at(coluna.coluna));
         case ColunaGrade::TotalMedico:
-            if (!m_totais && !linha.valores.at(LinhaReceitaUF::RectPre) && !linha.valores.at(LinhaReceitaUF::RectOutr))
+            if (!m_totais && !linha.preenchida(colunaDoLado(LinhaReceitaUF::RectPre)) && !linha.preenchida(colunaDoLado(LinhaReceitaUF::RectOutr)))
                 return QString();
-            return linha.totalMedico().texto();
+            return linha.totalMedico(m_lado).texto();
         case ColunaGrade::TotalOdonto:
-            if (!m_totais && !linha.valores.at(LinhaReceitaUF::RectPreOdon) && !linha.valores.at(LinhaReceitaUF::RectOutrOdon))
+            if (!m_totais && !linha.preenchida(colunaDoLado(LinhaReceitaUF::RectPreOdon))
+                && !linha.preenchida(colunaDoLado(LinhaReceitaUF::RectOutrOdon)))
                 return QString();
-            return linha.totalOdonto().texto();
+            return linha.totalOdonto(m_lado).texto();
         }
         return {};
     case Qt::EditRole:
@@ -314,28 +333,38 @@ ModeloContraprestacoesUF::ModeloContraprestacoesUF(QObject *parent)
 
 QList<ModeloContraprestacoesUF::Item> ModeloContraprestacoesUF::itensDoSegmento(QChar segmento) const
 {
-    // Insurers receive premiums, not considerations.
-    auto rotulo = [this](QString texto) {
-        if (!m_operadoraDePlanos)
+    // Quadro 9 speaks of indemnifiable events, insurers of claims; Quadro 8 of
+    // considerations, insurers of premiums.
+    const bool eventos = m_lado == LadoReceitaDespesa::Despesas;
+    auto rotulo = [this, eventos](QString texto) {
+        if (eventos) {
+            texto.replace(QStringLiteral("Contraprestações"), QStringLiteral("Eventos Indenizáveis"));
+            texto.replace(QStringLiteral("Eventos Indenizáveis na modalidade"), QStringLiteral("Eventos indenizáveis na modalidade"));
+            texto.replace(QStringLiteral("Eventos Indenizáveis em outras"), QStringLiteral("Eventos indenizáveis em outras"));
+            if (!m_operadoraDePlanos)
+                texto.replace(QStringLiteral("Eventos Indenizáveis"), QStringLiteral("Sinistros"));
+        } else if (!m_operadoraDePlanos) {
             texto.replace(QStringLiteral("Contraprestações"), QStringLiteral("Prêmios"));
+        }
         return texto;
     };
+    const auto c = [this](LinhaReceitaUF::Coluna deReceita) { return colunaDoLado(deReceita); };
     const QString medico = QStringLiteral("Planos de Assistência Médico-Hospitalar");
     const QString odonto = QStringLiteral("Planos de Assistência Odontológica");
     if (segmento == u'O')
-        return {{Item::Grupo, LinhaReceitaUF::RectPreOdon, odonto, true},
-                {Item::Valor, LinhaReceitaUF::RectPreOdon, rotulo(QStringLiteral("Contraprestações na modalidade de pré-pagamento :"))},
-                {Item::Valor, LinhaReceitaUF::RectOutrOdon, rotulo(QStringLiteral("Contraprestações em outras modalidades :"))},
-                {Item::TotalGeral, LinhaReceitaUF::RectPreOdon, QStringLiteral("Total :")}};
-    return {{Item::Grupo, LinhaReceitaUF::RectPre, medico, false},
-            {Item::Valor, LinhaReceitaUF::RectPre, rotulo(QStringLiteral("Contraprestações na Modalidade de Pré-pagamento :"))},
-            {Item::Valor, LinhaReceitaUF::RectOutr, rotulo(QStringLiteral("Contraprestações em Outras Modalidades :"))},
-            {Item::TotalMedico, LinhaReceitaUF::RectPre, QStringLiteral("Total :")},
-            {Item::Grupo, LinhaReceitaUF::RectPreOdon, odonto, true},
-            {Item::Valor, LinhaReceitaUF::RectPreOdon, rotulo(QStringLiteral("Contraprestações na Modalidade de Pré-pagamento :"))},
-            {Item::Valor, LinhaReceitaUF::RectOutrOdon, rotulo(QStringLiteral("Contraprestações em Outras Modalidades :"))},
-            {Item::TotalOdonto, LinhaReceitaUF::RectPreOdon, QStringLiteral("Total :")},
-            {Item::TotalGeral, LinhaReceitaUF::RectPre, QStringLiteral("Total Geral :")}};
+        return {{Item::Grupo, c(LinhaReceitaUF::RectPreOdon), odonto, true},
+                {Item::Valor, c(LinhaReceitaUF::RectPreOdon), rotulo(QStringLiteral("Contraprestações na modalidade de pré-pagamento :"))},
+                {Item::Valor, c(LinhaReceitaUF::RectOutrOdon), rotulo(QStringLiteral("Contraprestações em outras modalidades :"))},
+                {Item::TotalGeral, c(LinhaReceitaUF::RectPreOdon), QStringLiteral("Total :")}};
+    return {{Item::Grupo, c(LinhaReceitaUF::RectPre), medico, false},
+            {Item::Valor, c(LinhaReceitaUF::RectPre), rotulo(QStringLiteral("Contraprestações na Modalidade de Pré-pagamento :"))},
+            {Item::Valor, c(LinhaReceitaUF::RectOutr), rotulo(QStringLiteral("Contraprestações em Outras Modalidades :"))},
+            {Item::TotalMedico, c(LinhaReceitaUF::RectPre), QStringLiteral("Total :")},
+            {Item::Grupo, c(LinhaReceitaUF::RectPreOdon), odonto, true},
+            {Item::Valor, c(LinhaReceitaUF::RectPreOdon), rotulo(QStringLiteral("Contraprestações na Modalidade de Pré-pagamento :"))},
+            {Item::Valor, c(LinhaReceitaUF::RectOutrOdon), rotulo(QStringLiteral("Contraprestações em Outras Modalidades :"))},
+            {Item::TotalOdonto, c(LinhaReceitaUF::RectPreOdon), QStringLiteral("Total :")},
+            {Item::TotalGeral, c(LinhaReceitaUF::RectPre), QStringLiteral("Total Geral :")}};
 }
 
 void ModeloContraprestacoesUF::recompor()
@@ -393,11 +422,11 @@ QVariant ModeloContraprestacoesUF::data(const QModelIndex &indice, int papel) co
         case Item::Valor:
             return linha.valor(item.coluna).texto();
         case Item::TotalMedico:
-            return linha.totalMedico().texto();
+            return linha.totalMedico(m_lado).texto();
         case Item::TotalOdonto:
-            return linha.totalOdonto().texto();
+            return linha.totalOdonto(m_lado).texto();
         case Item::TotalGeral:
-            return linha.totalLinha().texto();
+            return linha.totalLinha(m_lado).texto();
         default:
             return QString();
         }

@@ -5,7 +5,7 @@
 
 namespace kelpa {
 
-// The amount being typed in Quadro 8, not yet accepted: every total shows what it
+// The amount being typed in Quadro 8 or 9, not yet accepted: every total shows what it
 // will become, in whichever grid it appears.
 struct PreviaContraprestacao {
     QString uf;
@@ -14,8 +14,9 @@ struct PreviaContraprestacao {
     bool ativa() const { return coluna >= 0; }
 };
 
-// What the grids of Quadro 8 share: the quarter's rows, the hints, the insurer
-// wording, and amounts that are written as soon as they are accepted.
+// What the grids of Quadros 8 and 9 share: the quarter's rows, the hints, the
+// insurer wording, and amounts that are written as soon as they are accepted. The
+// side (revenues for Quadro 8, expenses for Quadro 9) picks the columns and words.
 class ModeloContraprestacoesBase : public ModeloValores
 {
     Q_OBJECT
@@ -26,6 +27,10 @@ public:
     // The quarter's rows (not owned; null shows nothing) and its plan segment ("C" or "O").
     void setDados(ContraprestacoesLiquidas *dados, QChar segmento);
     ContraprestacoesLiquidas *dados() const { return m_dados; }
+    void setLado(LadoReceitaDespesa lado);
+    LadoReceitaDespesa lado() const { return m_lado; }
+    // The column of this side standing where `deReceita` stands among the revenues.
+    LinhaReceitaUF::Coluna colunaDoLado(LinhaReceitaUF::Coluna deReceita) const { return LinhaReceitaUF::coluna(m_lado, deReceita); }
     QChar segmento() const { return m_segmento; }
     void setDicas(const DicasContraprestacoes &dicas);
     void setOperadoraDePlanos(bool operadoraDePlanos);
@@ -53,6 +58,7 @@ protected:
     virtual void recompor() {}
 
     ContraprestacoesLiquidas *m_dados = nullptr;
+    LadoReceitaDespesa m_lado = LadoReceitaDespesa::Receitas;
     QChar m_segmento = u'C';
     bool m_operadoraDePlanos = true;
     DicasContraprestacoes m_dicas;
@@ -74,7 +80,7 @@ public:
     // `totais`: the single read-only "Tot" row under the grid.
     explicit ModeloContraprestacoes(bool totais, QObject *parent = nullptr);
 
-    static QList<ColunaGrade> colunasDoSegmento(QChar segmento);
+    static QList<ColunaGrade> colunasDoSegmento(QChar segmento, LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
     const QList<ColunaGrade> &colunas() const { return m_colunas; }
     bool totais() const { return m_totais; }
     QModelIndex indiceDe(const QString &uf, LinhaReceitaUF::Coluna coluna) const;
@@ -90,6 +96,7 @@ protected:
     bool alvo(const QModelIndex &indice, QString *uf, LinhaReceitaUF::Coluna *coluna) const override;
 
 private:
+    static QList<ColunaGrade> colunasDeReceita(QChar segmento);
     LinhaReceitaUF linhaDa(int linha) const;
 
     bool m_totais;

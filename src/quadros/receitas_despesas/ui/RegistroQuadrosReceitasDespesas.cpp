@@ -11,6 +11,9 @@ void registrarQuadrosReceitasDespesas()
     RegistroQuadros::registrar(9, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TframeContraprestacoesLiquidas(contexto, pai);
     });
+    RegistroQuadros::registrar(11, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TframeIndenizaveisLiquidos(contexto, pai);
+    });
 }
 
 } // namespace kelpa

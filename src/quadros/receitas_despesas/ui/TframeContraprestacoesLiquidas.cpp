@@ -26,7 +26,7 @@ namespace kelpa {
 
 namespace {
 
-bool g_limpeza = false;
+bool g_limpeza[2] = {false, false};
 
 constexpr int larguraUF = 44;
 constexpr int larguraValor = 102; // "9.999.999,99" in bold
@@ -111,21 +111,33 @@ QWidget *paginaDaUF(const QString &nome, ModeloContraprestacoesUF *modelo, Grade
 
 } // namespace
 
-bool TframeContraprestacoesLiquidas::limpezaAtiva()
+bool TframeContraprestacoesLiquidas::limpezaAtiva(LadoReceitaDespesa lado)
 {
-    return g_limpeza;
+    return g_limpeza[static_cast<int>(lado)];
 }
 
-void TframeContraprestacoesLiquidas::setLimpezaAtiva(bool ativa)
+void TframeContraprestacoesLiquidas::setLimpezaAtiva(bool ativa, LadoReceitaDespesa lado)
 {
-    g_limpeza = ativa;
+    g_limpeza[static_cast<int>(lado)] = ativa;
 }
 
 TframeContraprestacoesLiquidas::TframeContraprestacoesLiquidas(ContextoQuadro &contexto, QWidget *parent)
-    : TfraQuadroTrimestral(contexto, parent)
+    : TframeContraprestacoesLiquidas(contexto, LadoReceitaDespesa::Receitas, parent)
 {
-    setObjectName(QStringLiteral("frameContraprestacoesLiquidas"));
-    setTitulo(ContraprestacoesLiquidas::titulo(contexto.estado.operadoraDePlanos()));
+}
+
+TframeIndenizaveisLiquidos::TframeIndenizaveisLiquidos(ContextoQuadro &contexto, QWidget *parent)
+    : TframeContraprestacoesLiquidas(contexto, LadoReceitaDespesa::Despesas, parent)
+{
+}
+
+TframeContraprestacoesLiquidas::TframeContraprestacoesLiquidas(ContextoQuadro &contexto, LadoReceitaDespesa lado, QWidget *parent)
+    : TfraQuadroTrimestral(contexto, parent)
+    , m_lado(lado)
+{
+    setObjectName(lado == LadoReceitaDespesa::Receitas ? QStringLiteral("frameContraprestacoesLiquidas")
+                                                       : QStringLiteral("frameIndenizaveisLiquidos"));
+    setTitulo(ContraprestacoesLiquidas::titulo(contexto.estado.operadoraDePlanos(), lado));
 
     m_painel = new QWidget(areaConteudo());
     m_painel->setObjectName(QStringLiteral("pnlDados"));
@@ -161,6 +173,8 @@ TframeContraprestacoesLiquidas::TframeContraprestacoesLiquidas(ContextoQuadro &c
     m_odon->setDados(nullptr, u'O');
     m_odonTotais->setDados(nullptr, u'O');
     m_odonUF->setDados(nullptr, u'O');
+    for (ModeloContraprestacoesBase *m : modelos())
+        m->setLado(lado);
 
     m_paginas = new QStackedWidget(m_painel);
     m_paginas->setObjectName(QStringLiteral("pgcContraprestacoes"));
@@ -205,7 +219,7 @@ TframeContraprestacoesLiquidas::TframeContraprestacoesLiquidas(ContextoQuadro &c
     connect(m_nao, &QRadioButton::clicked, this, [this] { responder(false, true); });
     connect(m_cmbUF, &QComboBox::activated, this, &TframeContraprestacoesLiquidas::ufEscolhida);
     // Pressing the edit button starts a new round of confirmations without the clean-up.
-    connect(btnEditaPeriodo(), &QToolButton::clicked, this, [] { setLimpezaAtiva(false); });
+    connect(btnEditaPeriodo(), &QToolButton::clicked, this, [lado] { setLimpezaAtiva(false, lado); });
     btnConfirmar()->setEnabled(false);
 }
 
@@ -255,7 +269,7 @@ void TframeContraprestacoesLiquidas::InicializaFrame()
     TfraQuadroTrimestral::InicializaFrame();
     setModoEdicao(false);
     const bool operadoraDePlanos = contexto().estado.operadoraDePlanos();
-    setTitulo(ContraprestacoesLiquidas::titulo(operadoraDePlanos));
+    setTitulo(ContraprestacoesLiquidas::titulo(operadoraDePlanos, m_lado));
     const QDate trimestre = periodoSelecionado();
     contexto().estado.setDtVigencia(trimestre);
     for (ModeloContraprestacoesBase *m : modelos())
@@ -263,8 +277,9 @@ void TframeContraprestacoesLiquidas::InicializaFrame()
     m_dados.reset();
     btnConfirmar()->setEnabled(false);
 
-    // Quadro 8 names the operators that fill it: any other sees the notice.
-    if (!verificaDisponibilidade(RegraModalidade::contraprestacoes(), false, false))
+    // Quadros 8 and 9 name the operators that fill them (the same list): any other
+    // sees the notice. Quadro 9 asks for a complete registration first.
+    if (!verificaDisponibilidade(RegraModalidade::contraprestacoes(), m_lado == LadoReceitaDespesa::Despesas, false))
         return;
     if (!trimestre.isValid()) {
         habilitaBotoesPeriodo(false, false);
@@ -275,10 +290,10 @@ void TframeContraprestacoesLiquidas::InicializaFrame()
     if (const auto segmento = ContraprestacoesLiquidas::segmento(contexto().db(), contexto().codOper(), trimestre))
         m_segmento = *segmento;
 
-    m_dados = std::make_unique<ContraprestacoesLiquidas>(contexto().db(), contexto().codOper(), trimestre);
+    m_dados = std::make_unique<ContraprestacoesLiquidas>(contexto().db(), contexto().codOper(), trimestre, m_lado);
     m_dados->criarLinhasFaltantes();
     m_dados->carregar();
-    const DicasContraprestacoes dicas = ContraprestacoesLiquidas::dicas(trimestre);
+    const DicasContraprestacoes dicas = ContraprestacoesLiquidas::dicas(trimestre, m_lado);
     for (ModeloContraprestacoesBase *m : modelos()) {
         m->setOperadoraDePlanos(operadoraDePlanos);
         m->setDados(m_dados.get(), m->segmento());
@@ -357,7 +372,7 @@ void TframeContraprestacoesLiquidas::atualizarTotais()
         // The dental layout adds what it shows: amounts of medical plans typed under an
         // earlier modality would otherwise hide in the grand total.
         const LinhaReceitaUF tot = totais->totaisExibidos();
-        m_totaisGerais.at(p)->setText(m_dados ? (p == 2 ? tot.totalOdonto() : tot.totalLinha()).texto() : QString());
+        m_totaisGerais.at(p)->setText(m_dados ? (p == 2 ? tot.totalOdonto(m_lado) : tot.totalLinha(m_lado)).texto() : QString());
     }
 }
 
@@ -378,12 +393,13 @@ void TframeContraprestacoesLiquidas::IncluiPeriodoFrame()
         // The quarter being left: what was not confirmed goes back, then the tidy-up of a confirmation.
         m_dados->desfazer();
         try {
-            m_dados->finalizar(!m_dados->ufUnica().isEmpty(), m_dados->ufUnica(), limpezaAtiva());
+            m_dados->finalizar(!m_dados->ufUnica().isEmpty(), m_dados->ufUnica(), limpezaAtiva(m_lado));
         } catch (const ErroBanco &) {
             mensagemErro(QStringLiteral("Houve erro na gravação.\rTente novamente..."));
         }
     }
-    if (incluiTrimestre(true))
+    // Quadro 8 seeds the accumulated balances of a new quarter; Quadro 9 does not.
+    if (incluiTrimestre(m_lado == LadoReceitaDespesa::Receitas))
         contexto().estado.setDtVigencia(NovaData());
 }
 
@@ -424,12 +440,12 @@ void TframeContraprestacoesLiquidas::FinalizaFrame()
 {
     confirmarEdicoes();
     try {
-        m_dados->finalizar(m_sim->isChecked(), m_cmbUF->currentText(), limpezaAtiva());
+        m_dados->finalizar(m_sim->isChecked(), m_cmbUF->currentText(), limpezaAtiva(m_lado));
     } catch (const ErroBanco &) {
         mensagemErro(QStringLiteral("Houve erro na gravação.\rTente novamente..."));
         return;
     }
-    setLimpezaAtiva(true);
+    setLimpezaAtiva(true, m_lado);
     mensagemInformacao(QStringLiteral("Dados Gravados com sucesso..."));
 }
 

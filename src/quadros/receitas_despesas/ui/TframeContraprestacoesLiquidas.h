@@ -2,6 +2,8 @@
 
 #include "quadros/demonstracoes/ui/TfraQuadroTrimestral.h"
 
+#include "quadros/demonstracoes/ContraprestacoesLiquidas.h"
+
 #include <QList>
 #include <memory>
 
@@ -12,7 +14,6 @@ class QStackedWidget;
 
 namespace kelpa {
 
-class ContraprestacoesLiquidas;
 class GradeValores;
 class ModeloContraprestacoes;
 class ModeloContraprestacoesBase;
@@ -33,8 +34,11 @@ public:
 
     // Off at program start, on after each confirmation, off again when the edit button
     // is pressed: while on, a confirmation deletes the states without any amount.
-    static bool limpezaAtiva();
-    static void setLimpezaAtiva(bool ativa);
+    // Quadros 8 and 9 keep one each.
+    static bool limpezaAtiva(LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
+    static void setLimpezaAtiva(bool ativa, LadoReceitaDespesa lado = LadoReceitaDespesa::Receitas);
+
+    LadoReceitaDespesa lado() const { return m_lado; }
 
     QStackedWidget *paginas() const { return m_paginas; }
     QRadioButton *rbSim() const { return m_sim; }
@@ -49,6 +53,8 @@ public:
     QChar segmento() const { return m_segmento; }
 
 protected:
+    TframeContraprestacoesLiquidas(ContextoQuadro &contexto, LadoReceitaDespesa lado, QWidget *parent);
+
     QList<QDate> PreparaQueryComboPeriodo() override;
     void InicializaFrame() override;
     void IncluiPeriodoFrame() override;
@@ -68,6 +74,7 @@ private:
     void confirmarEdicoes();
     QList<ModeloContraprestacoesBase *> modelos() const;
 
+    LadoReceitaDespesa m_lado;
     std::unique_ptr<ContraprestacoesLiquidas> m_dados;
     QChar m_segmento = u'C';
     QWidget *m_painel = nullptr;
@@ -84,6 +91,16 @@ private:
     ModeloContraprestacoes *m_odon = nullptr;
     ModeloContraprestacoes *m_odonTotais = nullptr;
     ModeloContraprestacoesUF *m_odonUF = nullptr;
+};
+
+// Quadro 9 (quadro number 11): the quarter's net indemnifiable events (claims, for an
+// insurer) per state and plan kind; Quadro 8's twin on the expense columns.
+class TframeIndenizaveisLiquidos : public TframeContraprestacoesLiquidas
+{
+    Q_OBJECT
+
+public:
+    explicit TframeIndenizaveisLiquidos(ContextoQuadro &contexto, QWidget *parent = nullptr);
 };
 
 } // namespace kelpa
