@@ -2,6 +2,7 @@
 
 #include "TFrameDistrIdadeSaldo.h"
 #include "TFrameFluxoCaixa.h"
+#include "TfraImpressaoTrimestre.h"
 #include "TframeGridBalanco.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
@@ -12,6 +13,9 @@ void registrarQuadrosDemonstracoes()
 {
     RegistroQuadros::registrar(16, [](ContextoQuadro &contexto, const QString &tipoConta, QWidget *pai) {
         return new TframeGridBalanco(contexto, tipoConta, pai);
+    });
+    RegistroQuadros::registrar(18, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameImpDemonstracao(contexto, pai);
     });
     RegistroQuadros::registrar(78, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TFrameFluxoCaixa(contexto, pai);

@@ -1,5 +1,6 @@
 #include "RegistroQuadrosReceitasDespesas.h"
 
+#include "TFrameReceitasDespesas.h"
 #include "TframeContraprestacoesLiquidas.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
@@ -13,6 +14,9 @@ void registrarQuadrosReceitasDespesas()
     });
     RegistroQuadros::registrar(11, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TframeIndenizaveisLiquidos(contexto, pai);
+    });
+    RegistroQuadros::registrar(12, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameReceitasDespesas(contexto, pai);
     });
 }
 
