@@ -9,11 +9,15 @@
 #include "app/ServicosOperadora.h"
 #include "app/ui/MensagemDlg.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
+#include "quadros/cadastro/ui/RegistroQuadrosCadastro.h"
+#include "quadros/cadastro/ui/TfrmImpressaoDadosCadastrais.h"
 #include "quadros/demonstracoes/ui/TfraImpressaoTrimestre.h"
 #include "relatorios/ImpressaoSelecionada.h"
 #include "relatorios/ui/VisualizadorRelatorio.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -166,4 +170,50 @@ TEST_F(SeletorImpressao, AnInsurerIsNotOfferedTheQuadrosOnlyPlanOperatorsFill)
         EXPECT_FALSE(legenda.startsWith(QStringLiteral("Quadro 8A")) || legenda.startsWith(QStringLiteral("Quadro 9A")));
     EXPECT_TRUE(legendas().contains(QStringLiteral("Quadro 9: Eventos/Sinistros do Trimestre")));
     capturar(host.get(), QStringLiteral("impressao-receitas-despesas-seguradora"));
+}
+
+TEST_F(SeletorImpressao, RegistrationAsItStoodOnTheDateGiven)
+{
+    registrarQuadrosCadastro();
+    auto host = std::make_unique<TfrmExibeQuadro>(contexto, 8);
+    host->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+    auto *quadro = qobject_cast<TfrmImpressaoDadosCadastrais *>(host->quadro());
+    ASSERT_NE(quadro, nullptr);
+    EXPECT_EQ(quadro->titulo(), QStringLiteral("Impressão de Dados Cadastrais"));
+    EXPECT_EQ(quadro->btnDesfaz()->text(), QStringLiteral("Retornar"));
+    EXPECT_FALSE(quadro->cbxPeriodo()->isVisible());
+    EXPECT_EQ(quadro->DateEdit1()->date(), QDate::currentDate());
+    PainelSelecaoImpressao *painel = quadro->painel();
+    ASSERT_NE(painel->caixa(QStringLiteral("1")), nullptr);
+    EXPECT_EQ(painel->caixa(QStringLiteral("1"))->text(), QStringLiteral("Quadro 1:    Cadastro"));
+    capturar(host.get(), QStringLiteral("impressao-dados-cadastrais"));
+
+    // Before the operator's first period: both named, nothing previewed.
+    quadro->DateEdit1()->setDate(QDate(1990, 1, 1));
+    painel->caixa(QStringLiteral("1"))->setChecked(true);
+    painel->caixa(QStringLiteral("2"))->setChecked(true);
+    {
+        DesvioMensagens mensagens([](const auto &) { return mrOk; });
+        QTest::mouseClick(painel->btnVisualizar(), Qt::LeftButton);
+        ASSERT_EQ(mensagens.chamadas().size(), 1);
+        EXPECT_EQ(mensagens.chamadas().first().texto,
+                  QStringLiteral("O(s) relatório(s) abaixo não apresentam dados para o período selecionado:\r\r"
+                                 "Quadro 1:    Cadastro\rQuadro 2:    Dados Básicos\r"));
+    }
+    EXPECT_FALSE(painel->caixa(QStringLiteral("1"))->isChecked());
+
+    // Today: the registration and its region of operation.
+    quadro->DateEdit1()->setDate(QDate::currentDate());
+    painel->caixa(QStringLiteral("1"))->setChecked(true);
+    QStringList titulos;
+    quandoAbrirModal([&titulos](QWidget *modal) {
+        if (auto *v = qobject_cast<relatorios::VisualizadorRelatorio *>(modal))
+            titulos << QString::number(v->documento().iniciosDosRelatorios().size());
+        modal->close();
+    });
+    DesvioMensagens mensagens([](const auto &) { return mrOk; });
+    QTest::mouseClick(painel->btnVisualizar(), Qt::LeftButton);
+    EXPECT_TRUE(mensagens.chamadas().isEmpty());
+    EXPECT_EQ(titulos, QStringList({"2"}));
 }

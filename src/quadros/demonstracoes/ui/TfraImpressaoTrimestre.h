@@ -1,37 +1,32 @@
 #pragma once
 
 #include "TfraQuadroTrimestral.h"
-#include "relatorios/ImpressaoSelecionada.h"
+#include "quadros/base/ui/PainelSelecaoImpressao.h"
 
 #include <QList>
 
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
 
 namespace kelpa {
 
-// A printing selector: the user picks a quarter and any of the quadros offered, and
-// "Visualizar" names those without data and previews the others as one document.
-// It has no data of its own: no period buttons, no "Confirmar"; "Retornar" closes.
-// Only quadros that have a printed form are offered.
+// A printing selector of a quarter: the user picks a quarter and any of the quadros
+// offered, and "Visualizar" names those without data and previews the others as one
+// document. It has no data of its own: no period buttons, no "Confirmar";
+// "Retornar" closes.
 class TfraImpressaoTrimestre : public TfraQuadroTrimestral
 {
     Q_OBJECT
 
 public:
-    struct Opcao {
-        QString legenda;
-        QString dica;
-        QString chave;              // the quadro printed (a key of RegistroRelatorios)
-        bool somenteOperadoraDePlanos = false; // hidden for insurers
-    };
+    using Opcao = PainelSelecaoImpressao::Opcao;
 
-    QList<QCheckBox *> opcoes() const { return m_caixas; } // the offered ones, in print order
-    QCheckBox *opcao(const QString &chave) const;
-    QPushButton *btnMarcarTodos() const { return m_marcar; }
-    QPushButton *btnDesmarcarTodos() const { return m_desmarcar; }
-    QPushButton *btnVisualizar() const { return m_visualizar; }
+    PainelSelecaoImpressao *painel() const { return m_painel; }
+    QList<QCheckBox *> opcoes() const { return m_painel->caixas(); }
+    QCheckBox *opcao(const QString &chave) const { return m_painel->caixa(chave); }
+    QPushButton *btnMarcarTodos() const { return m_painel->btnMarcarTodos(); }
+    QPushButton *btnDesmarcarTodos() const { return m_painel->btnDesmarcarTodos(); }
+    QPushButton *btnVisualizar() const { return m_painel->btnVisualizar(); }
 
 protected:
     TfraImpressaoTrimestre(ContextoQuadro &contexto, const QString &titulo, const QList<Opcao> &opcoes,
@@ -49,15 +44,9 @@ protected:
     void FinalizaFrame() override {}
 
 private:
-    void marcar(bool marcado);
-    void visualizar();
+    void esconderBotoesSemUso();
 
-    QList<Opcao> m_opcoes; // parallel to m_caixas
-    QList<QCheckBox *> m_caixas;
-    QGroupBox *m_grupo = nullptr;
-    QPushButton *m_marcar = nullptr;
-    QPushButton *m_desmarcar = nullptr;
-    QPushButton *m_visualizar = nullptr;
+    PainelSelecaoImpressao *m_painel = nullptr;
     QString m_semSelecao;
     QString m_separadorSemDados;
 };
