@@ -27,19 +27,28 @@ QString baseDoComando(ContextoCli &ctx, const Opcoes &opcoes, const char *comand
     return CaminhosPrograma::localizar(diretorio, CaminhosPrograma::nomeBanco());
 }
 
+// The command's options, with `obrigatoria` required; false (and the reason said) when they are not right.
+bool opcoesValidas(ContextoCli &ctx, const Opcoes &opcoes, const char *comando, const QString &obrigatoria, const char *uso)
+{
+    QString erro;
+    if (!opcoes.ok())
+        erro = opcoes.erro();
+    else if (!opcoes.posicionais().isEmpty())
+        erro = QStringLiteral("argumento inesperado");
+    else if (!opcoes.tem(obrigatoria))
+        erro = QStringLiteral("falta %1 %2").arg(obrigatoria, QLatin1String(uso));
+    if (!erro.isEmpty())
+        ctx.err << "kelpa-cli " << comando << ": " << erro << Qt::endl;
+    return erro.isEmpty();
+}
+
 } // namespace
 
 int comandoBackup(ContextoCli &ctx, const QStringList &args)
 {
     const Opcoes opcoes(args, {QStringLiteral("--dir"), QStringLiteral("--target")}, {});
-    if (!opcoes.ok() || !opcoes.posicionais().isEmpty() || !opcoes.tem(QStringLiteral("--target"))) {
-        ctx.err << "kelpa-cli backup: "
-                << (!opcoes.ok() ? opcoes.erro()
-                                 : (opcoes.tem(QStringLiteral("--target")) ? QStringLiteral("argumento inesperado")
-                                                                           : QStringLiteral("falta --target DIR")))
-                << Qt::endl;
+    if (!opcoesValidas(ctx, opcoes, "backup", QStringLiteral("--target"), "DIR"))
         return UsoInvalido;
-    }
     const QString arquivo = baseDoComando(ctx, opcoes, "backup");
     if (arquivo.isEmpty())
         return UsoInvalido;
@@ -57,14 +66,8 @@ int comandoBackup(ContextoCli &ctx, const QStringList &args)
 int comandoRestore(ContextoCli &ctx, const QStringList &args)
 {
     const Opcoes opcoes(args, {QStringLiteral("--dir"), QStringLiteral("--file")}, {});
-    if (!opcoes.ok() || !opcoes.posicionais().isEmpty() || !opcoes.tem(QStringLiteral("--file"))) {
-        ctx.err << "kelpa-cli restore: "
-                << (!opcoes.ok() ? opcoes.erro()
-                                 : (opcoes.tem(QStringLiteral("--file")) ? QStringLiteral("argumento inesperado")
-                                                                         : QStringLiteral("falta --file ARQUIVO.BKP")))
-                << Qt::endl;
+    if (!opcoesValidas(ctx, opcoes, "restore", QStringLiteral("--file"), "ARQUIVO.BKP"))
         return UsoInvalido;
-    }
     const QString arquivo = baseDoComando(ctx, opcoes, "restore");
     if (arquivo.isEmpty())
         return UsoInvalido;
