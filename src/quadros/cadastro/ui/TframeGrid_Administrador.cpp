@@ -53,23 +53,23 @@ TframeGrid_Administrador::TframeGrid_Administrador(ContextoQuadro &contexto, QWi
                                QStringLiteral("Responsável Técnico ?"), QStringLiteral("Início de Mandato:"),
                                QStringLiteral("Fim de Mandato:"), QStringLiteral("Órgão:")};
     for (size_t i = 0; i < std::size(kDetalhes); ++i) {
-        auto *valor = new QLabel(m_detalhe);
+        // The foreign mark goes beside the document.
+        QWidget *campo = i == 1 ? new QWidget(m_detalhe) : nullptr;
+        auto *valor = new QLabel(campo ? campo : m_detalhe);
         valor->setObjectName(QLatin1String(kDetalhes[i]));
         valor->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        QWidget *campo = valor;
-        if (i == 1) {
-            // The foreign mark goes beside the document.
-            campo = new QWidget(m_detalhe);
+        if (!campo) {
+            campo = valor;
+        } else {
             auto *linha = new QHBoxLayout(campo);
             linha->setContentsMargins(0, 0, 0, 0);
-            valor->setParent(campo);
             m_estrangeiro = new QLabel(QStringLiteral("ESTRANGEIRO"), campo);
             m_estrangeiro->setObjectName(QStringLiteral("lblEstrangeiro"));
             m_estrangeiro->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
-            linha->addWidget(valor);
-            linha->addSpacing(16);
+            // The value takes the room, so a new text never waits for the layout to grow.
+            valor->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            linha->addWidget(valor, 1);
             linha->addWidget(m_estrangeiro);
-            linha->addStretch(1);
         }
         auto *rotulo = new QLabel(rotulos[i], m_detalhe);
         form->addRow(rotulo, campo);

@@ -111,6 +111,7 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
     linhaMandato->addWidget(m_inicio);
     linhaMandato->addSpacing(16);
     linhaMandato->addWidget(rotulo(QStringLiteral("Fim de Mandato:"), false, area));
+    linhaMandato->addSpacing(6);
     linhaMandato->addWidget(m_fim);
     linhaMandato->addStretch(1);
     auto *linhaResponsavel = new QHBoxLayout;
@@ -137,7 +138,7 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
     grade->addLayout(linhaResponsavel, 6, 1);
     grade->setColumnStretch(1, 1);
     grade->setRowStretch(7, 1);
-    resize(560, 320);
+    resize(560, 300);
 
     for (const auto &orgao : m_administradores.Orgaos())
         m_orgao->addItem(orgao.second, orgao.first);
@@ -200,7 +201,6 @@ void TfrmCadastroAdministrador::abrir()
     m_nome->setEnabled(!existente);
     m_btSeleciona->setEnabled(!existente);
     m_btIncluir->setEnabled(!existente);
-    (existente ? m_cargo : static_cast<QWidget *>(m_btSeleciona))->setFocus();
 }
 
 void TfrmCadastroAdministrador::mostraPessoa()

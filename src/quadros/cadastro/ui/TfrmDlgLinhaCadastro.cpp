@@ -98,6 +98,11 @@ void TfrmDlgLinhaCadastro::showEvent(QShowEvent *evento)
     abrir();
     m_ativado = true;
     btnConfirmar()->setEnabled(false);
+    // After the window system has given the window its first focus.
+    QTimer::singleShot(0, this, [this] {
+        if (QWidget *campo = campoInicial())
+            campo->setFocus();
+    });
 }
 
 bool TfrmDlgLinhaCadastro::CriticaDados()

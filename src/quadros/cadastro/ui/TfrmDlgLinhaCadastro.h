@@ -43,7 +43,7 @@ protected:
     virtual QString erroValores() { return {}; }
     // Saves the row in one transaction (throws ErroBanco on failure).
     virtual void gravar() = 0;
-    // Where the focus goes after a failed save.
+    // Where the focus goes when the dialog opens and after a failed save.
     virtual QWidget *campoInicial() const { return nullptr; }
 
     // Any edit of these boxes enables Confirm.
