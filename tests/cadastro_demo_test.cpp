@@ -2,16 +2,19 @@
 
 #include "apoio/BancoTemporario.h"
 #include "apoio/ExecutaCli.h"
+#include "apoio/TextoPdf.h"
 #include "cadastro_apoio.h"
 
 #include "app/BaseDemonstracao.h"
 #include "app/ServicosOperadora.h"
 #include "app/Utilitarios.h"
 #include "app/banco/ConexaoBanco.h"
+#include "quadros/cadastro/Administradores.h"
 #include "quadros/cadastro/CadastroComplementar.h"
 #include "quadros/cadastro/CadastroDemonstracao.h"
 #include "quadros/cadastro/DadosBasicos.h"
 #include "quadros/cadastro/RegiaoAtuacao.h"
+#include "quadros/cadastro/Representante.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -66,6 +69,20 @@ void confereCadastroDemonstracao(const QSqlDatabase &db)
     }
     // The three professionals and the medical director (administrator and representative).
     EXPECT_EQ(pessoas.Lista(CadastroPessoas::FiltroTipo::Fisicas, false, CadastroPessoas::Coluna::Nome, false).size(), 4);
+
+    // Quadros 3 and 4 from 2005: the medical director is the technical officer and the representative.
+    Administradores administradores(db, cod);
+    const QDate desde2005(2005, 1, 1);
+    EXPECT_EQ(administradores.periodos().Periodos(), (QList<QDate>{desde2005, QDate(2001, 1, 1)}));
+    const QList<Administrador> lista = administradores.Lista(desde2005);
+    ASSERT_EQ(lista.size(), 1);
+    EXPECT_TRUE(lista.first().responsavelTecnico);
+    EXPECT_EQ(lista.first().conselho, QStringLiteral("84512"));
+    EXPECT_EQ(administradores.ResponsavelTecnico(desde2005), QStringLiteral("PAULO HENRIQUE SOUZA MARTINS"));
+    Representante representante(db, cod);
+    EXPECT_EQ(representante.periodos().Periodos(), (QList<QDate>{desde2005, QDate(2001, 1, 1)}));
+    EXPECT_EQ(representante.Carrega(desde2005).idPsoa, lista.first().idPsoa);
+    ASSERT_TRUE(representante.Pessoa(lista.first().idPsoa).has_value());
 }
 
 } // namespace
@@ -85,4 +102,45 @@ TEST(CadastroDemonstracao, InitDemoGivesACompleteRegistration)
     ASSERT_EQ(saida.codigo, 0) << saida.err.toStdString();
     auto conexao = ConexaoBanco::abrir(home.filePath(QStringLiteral("Kelpa.db")));
     confereCadastroDemonstracao(conexao->db());
+}
+
+TEST(CadastroDemonstracao, QuadrosThreeAndFourPrintFromTheCommandLine)
+{
+    QTemporaryDir home;
+    ASSERT_EQ(kelpa::teste::executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("init"), QStringLiteral("--demo")}).codigo, 0);
+    const struct {
+        const char *quadro;
+        const char *data;
+        int codigo;
+        QStringList textos;
+    } casos[] = {
+        {"3", "15/03/2006", 0,
+         {QStringLiteral("Quadro 3: Administradores"), QStringLiteral("Vigência : A partir de 01/01/2005"),
+          QStringLiteral("PAULO HENRIQUE SOUZA MARTINS"), QStringLiteral("418.237.956-09"), QStringLiteral("DIRETOR MÉDICO"),
+          QStringLiteral("01/04/2004"), QStringLiteral("RESPONSÁVEL TÉCNICO"), QStringLiteral("CRM: 84512")}},
+        {"4", "15/03/2006", 0,
+         {QStringLiteral("Quadro 4: Representante junto à QOR"), QStringLiteral("Vigência: A partir de 01/01/2005"),
+          QStringLiteral("PAULO HENRIQUE SOUZA MARTINS"), QStringLiteral("418.237.956-09"), QStringLiteral("RUA DOS PINHEIROS"),
+          QStringLiteral("Nº : 870"), QStringLiteral("05422-001"), QStringLiteral("diretoria.medica@saudeexemplo.com.br")}},
+        // The 2001 periods have no administrator and no representative: nothing to print.
+        {"3", "15/03/2003", 1, {}},
+        {"4", "15/03/2003", 1, {}},
+    };
+    for (const auto &caso : casos) {
+        const QString pdf = home.filePath(QStringLiteral("quadro%1.pdf").arg(QLatin1String(caso.quadro)));
+        const auto saida = kelpa::teste::executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("print"), QStringLiteral("--operator"),
+                                                      BaseDemonstracao::codigoOperadora(), QStringLiteral("--quadro"),
+                                                      QLatin1String(caso.quadro), QStringLiteral("--period"), QLatin1String(caso.data),
+                                                      QStringLiteral("--pdf"), pdf});
+        ASSERT_EQ(saida.codigo, caso.codigo) << caso.quadro << " " << caso.data << " " << saida.err.toStdString();
+        if (caso.codigo != 0) {
+            EXPECT_FALSE(QFile::exists(pdf));
+            EXPECT_TRUE(saida.err.contains(QStringLiteral("Quadro %1:").arg(QLatin1String(caso.quadro)))) << saida.err.toStdString();
+            continue;
+        }
+        const QString texto = kelpa::teste::paginasPdf(pdf).join(u'\f').simplified();
+        for (const QString &esperado : caso.textos)
+            EXPECT_TRUE(texto.contains(esperado)) << caso.quadro << ": " << esperado.toStdString() << "\n" << texto.toStdString();
+        QFile::remove(pdf);
+    }
 }

@@ -624,7 +624,7 @@ TEST(RegistroQuadrosImpressos, EveryPrintedQuadroIsFoundByNumberOrByItsTitle)
         ASSERT_NE(forma, nullptr) << c.procura;
         EXPECT_EQ(forma->chave, QString::fromUtf8(c.chave));
     }
-    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Quadro 3: Administradores")), nullptr);
+    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Quadro 5: Acionistas / Quotistas")), nullptr);
     EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Impressão de Demonstrações")), nullptr);
 }
 

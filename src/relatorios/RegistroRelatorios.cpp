@@ -1,5 +1,6 @@
 #include "RegistroRelatorios.h"
 
+#include "TqrpAdministradores.h"
 #include "TqrpAvisoValidacao.h"
 #include "TqrpBalPatrAtivo.h"
 #include "TqrpBalPatrPassivo.h"
@@ -9,6 +10,7 @@
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
 #include "TqrpRegiaoAtuacao.h"
+#include "TqrpRepresentante.h"
 #include "TqrpResultadoExercicio.h"
 #include "TqrpValidaCampos.h"
 
@@ -47,6 +49,8 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
              return i.relatorio(0).vazio() ? ImpressaoComposta::mensagemSemDados({i.relatorio(0).legenda()}) : QString();
          }},
         {QStringLiteral("2"), QStringLiteral("Quadro 2: Dados Básicos"), apenas<TqrpDadosBasicos>(), {}},
+        {QStringLiteral("3"), QStringLiteral("Quadro 3: Administradores"), apenas<TqrpAdministradores>(), {}},
+        {QStringLiteral("4"), QStringLiteral("Quadro 4: Representante junto à QOR"), apenas<TqrpRepresentante>(), {}},
         {QStringLiteral("8"), QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"),
          apenas<TqrpContraprestacoesLiquida>(), {}},
         {QStringLiteral("11"), QStringLiteral("Quadro 11: Balanço Patrimonial - Ativo"), apenas<TqrpBalPatrAtivo>(), {}},

@@ -1,11 +1,12 @@
 #include "CadastroDemonstracao.h"
 
+#include "Administradores.h"
 #include "CadastroComplementar.h"
 #include "CadastroPessoas.h"
 #include "DadosBasicos.h"
 #include "RegiaoAtuacao.h"
+#include "Representante.h"
 
-#include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
 #include "app/banco/Transacao.h"
 
@@ -135,25 +136,22 @@ void CadastroDemonstracao::criar(const QSqlDatabase &db, const QString &codOper)
     const int diretor = incluiProfissional(pessoas, QStringLiteral("PAULO HENRIQUE SOUZA MARTINS"),
                                            QStringLiteral("41823795609"), QStringLiteral("TERESA SOUZA MARTINS"),
                                            QDate(1958, 9, 30), QStringLiteral("diretoria.medica@saudeexemplo.com.br"));
-    Consulta(db, QStringLiteral("INSERT INTO QUADROADMINISTRADORES (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM) "
-                                "VALUES (:CDOPER, :DTVIGN, 'N')"))
-        .bind(QStringLiteral(":CDOPER"), codOper)
-        .bind(QStringLiteral(":DTVIGN"), atual)
-        .executar();
-    Consulta(db, QStringLiteral("INSERT INTO ADMINISTRADORES (CD_OPER, DT_INIC_VIGN, ID_PSOA, SQ_PSOA, DE_CARG, DT_INIC_MAND, "
-                                "LG_RESPONSAVEL_TECNICO, LG_TIPO_RESPONSAVEL_TECNICO, CD_CRM_CRO, LG_ALTR_TRAM) "
-                                "VALUES (:CDOPER, :DTVIGN, :IDPSOA, 1, 'DIRETOR MÉDICO', :INICIOMANDATO, 'T', 'M', '84512', 'N')"))
-        .bind(QStringLiteral(":CDOPER"), codOper)
-        .bind(QStringLiteral(":DTVIGN"), atual)
-        .bind(QStringLiteral(":IDPSOA"), diretor)
-        .bind(QStringLiteral(":INICIOMANDATO"), QDate(2004, 4, 1))
-        .executar();
-    Consulta(db, QStringLiteral("INSERT INTO DIRETORRELACOES (CD_OPER, DT_INIC_VIGN, CD_OPER_DIRE, ID_PSOA, LG_ALTR_TRAM) "
-                                "VALUES (:CDOPER, :DTVIGN, :CDOPER, :IDPSOA, 'N')"))
-        .bind(QStringLiteral(":CDOPER"), codOper)
-        .bind(QStringLiteral(":DTVIGN"), atual)
-        .bind(QStringLiteral(":IDPSOA"), diretor)
-        .executar();
+    Administradores administradores(db, codOper);
+    if (!administradores.periodos().Existe(atual) && !administradores.periodos().IncluiPeriodo(atual))
+        throw ErroBanco(QStringLiteral("O período de 2005 dos administradores não foi criado."));
+    Administrador medico;
+    medico.idPsoa = diretor;
+    medico.nome = QStringLiteral("PAULO HENRIQUE SOUZA MARTINS");
+    medico.cargo = QStringLiteral("DIRETOR MÉDICO");
+    medico.inicioMandato = QDate(2004, 4, 1);
+    medico.responsavelTecnico = true;
+    medico.tipoResponsavel = QStringLiteral("M");
+    medico.conselho = QStringLiteral("84512");
+    administradores.Grava(atual, medico, true);
+    Representante representante(db, codOper);
+    if (!representante.periodos().Existe(atual) && !representante.periodos().IncluiPeriodo(atual))
+        throw ErroBanco(QStringLiteral("O período de 2005 do representante não foi criado."));
+    representante.Grava(atual, diretor);
     transacao.confirmar();
 }
 
