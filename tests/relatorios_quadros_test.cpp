@@ -353,6 +353,70 @@ TEST_F(Quadro8Impresso, AnInsurerReadsPremiumsAndAnEmptyQuarterIsNamed)
     EXPECT_EQ(vazio.aviso, semDados(QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre")));
 }
 
+// --- Quadro 10 ------------------------------------------------------------------
+
+class Quadro10Impresso : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        cadastrarOperadora(banco);
+        banco.sql(QStringLiteral("INSERT INTO QUADRORECEITASDESPESASUF (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM) VALUES "
+                                 "('345678', '2006-04-01', 'N'), ('345678', '2006-07-01', 'N')"));
+        // The rows a quarter's quadro creates, some amounts typed, one of them negative.
+        for (const char *trimestre : {"2006-04-01", "2006-07-01"})
+            banco.sql(QStringLiteral("INSERT INTO DESPESAS_COMERC_VALOR (CD_OPER, DT_INIC_VIGN, ID_TIPO_PLANO, "
+                                     "DT_INIC_VIGN_DESP, CD_DESPESA, LG_ALTR_TRAM) SELECT '345678', '%1', ID_TIPO_PLANO, "
+                                     "DT_INIC_VIGN_DESP, CD_DESPESA, 'N' FROM TB_DESPESAS_COMERC")
+                          .arg(QLatin1String(trimestre)));
+        banco.sql(QStringLiteral("UPDATE DESPESAS_COMERC_VALOR SET VL_DESPESA = CASE CD_DESPESA WHEN '010' THEN 1234.56 "
+                                 "WHEN '025' THEN -34.56 WHEN '030' THEN 500 END WHERE DT_INIC_VIGN = '2006-04-01'"));
+        banco.sql(QStringLiteral("UPDATE DESPESAS_COMERC_VALOR SET VL_DESPESA = CASE CD_DESPESA WHEN '010' THEN 10 "
+                                 "WHEN '020' THEN -10 END WHERE DT_INIC_VIGN = '2006-07-01'"));
+    }
+    BancoTemporario banco;
+};
+
+TEST_F(Quadro10Impresso, PrintsEachPlanKindsItemsWithItsTotalAndTheGrandTotal)
+{
+    const Impresso r = imprimir(banco, QStringLiteral("10"), QDate(2006, 5, 10), QStringLiteral("quadro10"));
+    EXPECT_EQ(r.aviso, QString());
+    ASSERT_EQ(r.paginas.size(), 1);
+    EXPECT_TRUE(emOrdem(r.paginas.first(),
+                        {QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre"),
+                         QStringLiteral("Vigência: 2º Trimestre de 2006"), QStringLiteral("Planos de Assistência Médico - Hospitalar"),
+                         QStringLiteral("Despesas de Comercialização na modalidade de pré-pagamento"), QStringLiteral("1.234,56"),
+                         QStringLiteral("Despesas de Comercialização em outras modalidades"), QStringLiteral("0,00"),
+                         QStringLiteral("Variação de Comissões Diferidas"), QStringLiteral("-34,56"), QStringLiteral("Total:"),
+                         QStringLiteral("1.200,00"), QStringLiteral("Planos de Assistência Odontológica"),
+                         QStringLiteral("500,00"), QStringLiteral("Total:"), QStringLiteral("500,00"),
+                         QStringLiteral("Total Geral:"), QStringLiteral("1.700,00")}));
+}
+
+TEST_F(Quadro10Impresso, ADentalOperatorPrintsOnlyTheDentalItems)
+{
+    banco.sql(QStringLiteral("INSERT INTO CADASTRO (CD_OPER, DT_INIC_VIGN, ID_PSOA, CD_MODL, LG_ALTR_TRAM) "
+                             "VALUES ('345678', '2006-01-01', 0, 'COOPO', 'N')"));
+    const Impresso r = imprimir(banco, QStringLiteral("10"), QDate(2006, 4, 1), QStringLiteral("quadro10_odonto"));
+    ASSERT_EQ(r.paginas.size(), 1);
+    const QString &p = r.paginas.first();
+    EXPECT_TRUE(emOrdem(p, {QStringLiteral("Planos de Assistência Odontológica"), QStringLiteral("500,00"),
+                            QStringLiteral("Total:"), QStringLiteral("500,00")}));
+    for (const char *t : {"Médico - Hospitalar", "1.234,56", "Total Geral"})
+        EXPECT_FALSE(p.contains(QString::fromUtf8(t))) << t;
+}
+
+TEST_F(Quadro10Impresso, AQuarterWhoseAmountsAddUpToZeroIsNamed)
+{
+    for (const QDate &d : {QDate(2006, 7, 1), QDate(2001, 1, 1)}) {
+        const Impresso vazio = imprimir(banco, QStringLiteral("10"), d, QStringLiteral("quadro10_vazio"));
+        EXPECT_FALSE(vazio.temDados);
+        EXPECT_EQ(vazio.aviso, semDados(QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre")));
+    }
+    // Printing reads: it never creates the rows of a quarter nobody opened.
+    EXPECT_EQ(banco.escalar(QStringLiteral("SELECT COUNT(*) FROM DESPESAS_COMERC_VALOR")).toInt(), 12);
+}
+
 // --- Quadros 11, 12 and 13 --------------------------------------------------------
 
 class DemonstracoesImpressas : public ::testing::Test
@@ -612,6 +676,7 @@ TEST(RegistroQuadrosImpressos, EveryPrintedQuadroIsFoundByNumberOrByItsTitle)
         {"1", "1"},
         {"Quadro 2: Dados Básicos", "2"},
         {"Quadro 8: Prêmios Retidos Líquidos do Trimestre", "8"},
+        {"Quadro 10: Despesas de Comercialização do Trimestre", "10"},
         {"11", "11"},
         {"Quadro 12: Balanço Patrimonial Passivo", "12"},
         {"quadro 13", "13"},

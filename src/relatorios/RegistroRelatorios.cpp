@@ -7,6 +7,7 @@
 #include "TqrpCadastro.h"
 #include "TqrpContraprestacoesLiquida.h"
 #include "TqrpDadosBasicos.h"
+#include "TqrpDespesasComercializacao.h"
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
 #include "TqrpRegiaoAtuacao.h"
@@ -55,6 +56,8 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
          apenas<TqrpContraprestacoesLiquida>(), {}},
         {QStringLiteral("11"), QStringLiteral("Quadro 11: Balanço Patrimonial - Ativo"), apenas<TqrpBalPatrAtivo>(), {}},
         {QStringLiteral("9"), QStringLiteral("Quadro 9: Eventos/Sinistros do Trimestre"), apenas<TqrpEventosIndenizaveis>(), {}},
+        {QStringLiteral("10"), QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre"),
+         apenas<TqrpDespesasComercializacao>(), {}},
         {QStringLiteral("12"), QStringLiteral("Quadro 12: Balanço Patrimonial - Passivo"), apenas<TqrpBalPatrPassivo>(), {}},
         {QStringLiteral("13"), QStringLiteral("Quadro 13: Demonstrações do Resultado do Exercício"),
          apenas<TqrpResultadoExercicio>(), {}},

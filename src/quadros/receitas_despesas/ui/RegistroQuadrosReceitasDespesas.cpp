@@ -2,6 +2,7 @@
 
 #include "TFrameReceitasDespesas.h"
 #include "TframeContraprestacoesLiquidas.h"
+#include "TframeDespesas_Comercializacao.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
 
@@ -11,6 +12,9 @@ void registrarQuadrosReceitasDespesas()
 {
     RegistroQuadros::registrar(9, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TframeContraprestacoesLiquidas(contexto, pai);
+    });
+    RegistroQuadros::registrar(10, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TframeDespesas_Comercializacao(contexto, pai);
     });
     RegistroQuadros::registrar(11, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TframeIndenizaveisLiquidos(contexto, pai);
