@@ -353,6 +353,80 @@ TEST_F(Quadro8Impresso, AnInsurerReadsPremiumsAndAnEmptyQuarterIsNamed)
     EXPECT_EQ(vazio.aviso, semDados(QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre")));
 }
 
+// --- Quadros 9A and 8A --------------------------------------------------------------
+
+class ResumosImpressos : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        cadastrarOperadora(banco);
+        banco.sql(QStringLiteral("INSERT INTO QUADRORECEITASDESPESASUF (CD_OPER, DT_INIC_VIGN, VL_DESP_HOSP_PROP, "
+                                 "VL_DESP_HOSP_TOT, VL_DESP_MED_PROP, VL_DESP_MED_TOT, VL_DESP_ODON_PROP, VL_DESP_ODON_TOT, "
+                                 "VL_RECT_SUS, VL_RECT_TOT, LG_ALTR_TRAM) VALUES "
+                                 "('345678', '2006-04-01', 25000, 100000, NULL, 50, 2.5, 10, 1500, 6000, 'N'), "
+                                 "('345678', '2006-07-01', 0.4, 0.3, NULL, NULL, NULL, NULL, 0.4, 0.3, 'N')"));
+    }
+    BancoTemporario banco;
+};
+
+TEST_F(ResumosImpressos, Quadro9APrintsEachServiceWithItsOwnNetworksShareAndTheTotals)
+{
+    const Impresso r = imprimir(banco, QStringLiteral("9A"), QDate(2006, 5, 10), QStringLiteral("quadro9A"));
+    EXPECT_EQ(r.aviso, QString());
+    ASSERT_EQ(r.paginas.size(), 1);
+    EXPECT_TRUE(emOrdem(r.paginas.first(),
+                        {QStringLiteral("Quadro 9A: Resumo Eventos Indenizáveis Líquidos do Trimestre"),
+                         QStringLiteral("Vigência: 2º Trimestre de 2006"), QStringLiteral("Planos de Assistência Médico-Hospitalar"),
+                         QStringLiteral("Serviços Hospitalares"), QStringLiteral("25.000,00"), QStringLiteral("25,00 %"),
+                         QStringLiteral("100.000,00"), QStringLiteral("Serviços Médicos"), QStringLiteral("0,00"),
+                         QStringLiteral("0,00 %"), QStringLiteral("50,00"), QStringLiteral("Total Médico-Hospitalar"),
+                         QStringLiteral("100.050,00"), QStringLiteral("Planos de Assistência Odontológica"),
+                         QStringLiteral("Serviços Odontológicos"), QStringLiteral("2,50"), QStringLiteral("25,00 %"),
+                         QStringLiteral("10,00"), QStringLiteral("TOTAL GERAL"), QStringLiteral("100.060,00")}));
+}
+
+TEST_F(ResumosImpressos, ADentalOperatorPrintsOnlyTheDentalRowOf9A)
+{
+    banco.sql(QStringLiteral("INSERT INTO CADASTRO (CD_OPER, DT_INIC_VIGN, ID_PSOA, CD_MODL, LG_ALTR_TRAM) "
+                             "VALUES ('345678', '2006-01-01', 0, 'ODGRP', 'N')"));
+    const Impresso r = imprimir(banco, QStringLiteral("9A"), QDate(2006, 4, 1), QStringLiteral("quadro9A_odonto"));
+    ASSERT_EQ(r.paginas.size(), 1);
+    const QString &p = r.paginas.first();
+    EXPECT_TRUE(emOrdem(p, {QStringLiteral("Serviços Odontológicos"), QStringLiteral("2,50"), QStringLiteral("TOTAL GERAL")}));
+    for (const char *t : {"Serviços Hospitalares", "Total Médico-Hospitalar"})
+        EXPECT_FALSE(p.contains(QString::fromUtf8(t))) << t;
+}
+
+TEST_F(ResumosImpressos, Quadro8APrintsTheShareOfTheHealthSystemsRevenues)
+{
+    const Impresso r = imprimir(banco, QStringLiteral("8A"), QDate(2006, 4, 1), QStringLiteral("quadro8A"));
+    EXPECT_EQ(r.aviso, QString());
+    ASSERT_EQ(r.paginas.size(), 1);
+    EXPECT_TRUE(emOrdem(r.paginas.first(),
+                        {QStringLiteral("Quadro 8A: Receitas Provenientes do SUS do Trimestre"),
+                         QStringLiteral("Vigência: 2º Trimestre de 2006"), QStringLiteral("Receitas do SUS"),
+                         QStringLiteral("1.500,00"), QStringLiteral("Total de Receitas"), QStringLiteral("6.000,00"),
+                         QStringLiteral("25,00 %")}));
+}
+
+TEST_F(ResumosImpressos, AmountsBelowHalfARealOrAQuarterWithoutRowAreNamed)
+{
+    const struct {
+        const char *quadro, *legenda;
+        QDate data;
+    } casos[] = {
+        {"8A", "Quadro 8A: Receitas Provenientes do SUS do Trimestre", QDate(2006, 7, 1)},
+        {"9A", "Quadro 9A: Resumo Eventos Indenizáveis Líquidos do Trimestre", QDate(2006, 7, 1)},
+        {"9A", "Quadro 9A: Resumo Eventos Indenizáveis Líquidos do Trimestre", QDate(2001, 1, 1)},
+    };
+    for (const auto &c : casos) {
+        const Impresso vazio = imprimir(banco, QLatin1String(c.quadro), c.data, QStringLiteral("resumo_vazio"));
+        EXPECT_FALSE(vazio.temDados) << c.quadro;
+        EXPECT_EQ(vazio.aviso, semDados(QString::fromUtf8(c.legenda))) << c.quadro;
+    }
+}
+
 // --- Quadro 10 ------------------------------------------------------------------
 
 class Quadro10Impresso : public ::testing::Test
@@ -677,6 +751,8 @@ TEST(RegistroQuadrosImpressos, EveryPrintedQuadroIsFoundByNumberOrByItsTitle)
         {"Quadro 2: Dados Básicos", "2"},
         {"Quadro 8: Prêmios Retidos Líquidos do Trimestre", "8"},
         {"Quadro 10: Despesas de Comercialização do Trimestre", "10"},
+        {"8a", "8A"},
+        {"Quadro 9A: Resumo Eventos Indenizáveis Líquidos do Trimestre", "9A"},
         {"11", "11"},
         {"Quadro 12: Balanço Patrimonial Passivo", "12"},
         {"quadro 13", "13"},

@@ -10,8 +10,10 @@
 #include "TqrpDespesasComercializacao.h"
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
+#include "TqrpRecProvSus.h"
 #include "TqrpRegiaoAtuacao.h"
 #include "TqrpRepresentante.h"
+#include "TqrpResEvenIndLiq.h"
 #include "TqrpResultadoExercicio.h"
 #include "TqrpValidaCampos.h"
 
@@ -54,8 +56,11 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
         {QStringLiteral("4"), QStringLiteral("Quadro 4: Representante junto à QOR"), apenas<TqrpRepresentante>(), {}},
         {QStringLiteral("8"), QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"),
          apenas<TqrpContraprestacoesLiquida>(), {}},
+        {QStringLiteral("8A"), QStringLiteral("Quadro 8A: Receitas Provenientes do SUS do Trimestre"), apenas<TqrpRecProvSus>(), {}},
         {QStringLiteral("11"), QStringLiteral("Quadro 11: Balanço Patrimonial - Ativo"), apenas<TqrpBalPatrAtivo>(), {}},
         {QStringLiteral("9"), QStringLiteral("Quadro 9: Eventos/Sinistros do Trimestre"), apenas<TqrpEventosIndenizaveis>(), {}},
+        {QStringLiteral("9A"), QStringLiteral("Quadro 9A: Resumo Eventos Indenizáveis Líquidos do Trimestre"),
+         apenas<TqrpResEvenIndLiq>(), {}},
         {QStringLiteral("10"), QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre"),
          apenas<TqrpDespesasComercializacao>(), {}},
         {QStringLiteral("12"), QStringLiteral("Quadro 12: Balanço Patrimonial - Passivo"), apenas<TqrpBalPatrPassivo>(), {}},
