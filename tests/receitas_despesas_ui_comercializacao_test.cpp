@@ -4,15 +4,12 @@
 // amounts and transmission states, an older quarter opened by the edit question,
 // the dental-only layout, the exemption notice, and the main window's action.
 
-#include "demonstracoes_ui_apoio.h"
+#include "receitas_despesas_ui_apoio.h"
 
 #include "apoio/Capturas.h"
-#include "apoio/Modal.h"
 
-#include "plataforma/CaminhosPrograma.h"
 #include "app/ServicosOperadora.h"
 #include "app/ui/MensagemDlg.h"
-#include "app/ui/TfrmPrincipal.h"
 #include "quadros/base/ui/TfrmExibeQuadro.h"
 #include "quadros/demonstracoes/ui/GradeValores.h"
 #include "quadros/receitas_despesas/ui/ModeloDespesasComercializacao.h"
@@ -224,23 +221,7 @@ TEST_F(DespesasComercializacaoUi, AnOperatorOutsideTheListsSeesTheNotice)
 
 TEST_F(DespesasComercializacaoUi, TheMainWindowOpensIt)
 {
-    CaminhosPrograma::definirHome(home.path());
-    Configuracao::gravar(ini(), QStringLiteral("Operadora"), oper);
-    TfrmPrincipal principal(estado, dados);
-    principal.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&principal));
-    ASSERT_TRUE(principal.iniciar());
-    principal.setAbreQuadro([this](int numero, const QString &tipoConta, QWidget *pai) {
-        TfrmExibeQuadro host(contexto, numero, tipoConta, pai);
-        return host.exec();
-    });
-    QString aberto;
-    quandoAbrirModal([&aberto](QWidget *modal) {
-        if (auto *host = qobject_cast<TfrmExibeQuadro *>(modal))
-            aberto = host->quadro() ? host->quadro()->titulo() : QString();
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
-    principal.acao(QStringLiteral("actDespesasComerc"))->trigger();
-    EXPECT_EQ(aberto, QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre"));
-    CaminhosPrograma::definirHome({});
+    JanelaPrincipalTeste principal(contexto, home.path(), ini(), oper);
+    EXPECT_EQ(principal.tituloAbertoPor(QStringLiteral("actDespesasComerc")),
+              QStringLiteral("Quadro 10: Despesas de Comercialização do Trimestre"));
 }
