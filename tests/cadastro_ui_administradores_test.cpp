@@ -277,13 +277,17 @@ TEST_F(AdministradoresUiTeste, AFailedPeriodCopyIsToldAndLeavesNothing)
     auto *quadro = qobject_cast<TframeGrid_Administrador *>(host.quadro());
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&host));
-    quandoAbrir<TfrmIncluiPeriodo>([](TfrmIncluiPeriodo *dialogo) {
-        digita(dialogo->medDataReajuste(), QStringLiteral("01072006"));
-        dialogo->chkCopiarPeriodo()->setChecked(true);
-        aceitaAvisoUsuario();
-        QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
-    });
-    QTest::mouseClick(quadro->btnIncluiPeriodo(), Qt::LeftButton);
+    // A copy of the previous period from 01/07/2006, after the user notice.
+    auto copiaPeriodo = [quadro] {
+        quandoAbrir<TfrmIncluiPeriodo>([](TfrmIncluiPeriodo *dialogo) {
+            digita(dialogo->medDataReajuste(), QStringLiteral("01072006"));
+            dialogo->chkCopiarPeriodo()->setChecked(true);
+            aceitaAvisoUsuario();
+            QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
+        });
+        QTest::mouseClick(quadro->btnIncluiPeriodo(), Qt::LeftButton);
+    };
+    copiaPeriodo();
     ASSERT_FALSE(mensagens.chamadas().isEmpty());
     EXPECT_TRUE(mensagens.chamadas().last().texto.startsWith(
         QStringLiteral("Não foi possível copiar os dados do período anterior; o novo período não foi criado.")));
@@ -293,13 +297,7 @@ TEST_F(AdministradoresUiTeste, AFailedPeriodCopyIsToldAndLeavesNothing)
 
     // Without the failure the copy is the new newest period, with the officer.
     banco.sql(QStringLiteral("DROP TRIGGER RECUSA"));
-    quandoAbrir<TfrmIncluiPeriodo>([](TfrmIncluiPeriodo *dialogo) {
-        digita(dialogo->medDataReajuste(), QStringLiteral("01072006"));
-        dialogo->chkCopiarPeriodo()->setChecked(true);
-        aceitaAvisoUsuario();
-        QTest::mouseClick(dialogo->btnConfirmar(), Qt::LeftButton);
-    });
-    QTest::mouseClick(quadro->btnIncluiPeriodo(), Qt::LeftButton);
+    copiaPeriodo();
     EXPECT_EQ(quadro->cbxPeriodo()->currentText(), QStringLiteral("A partir de 01/07/2006"));
     EXPECT_EQ(quadro->modelo()->rowCount(), 1);
     EXPECT_EQ(quadro->lblNomeResponsavel()->text(), kDiretor);

@@ -226,7 +226,8 @@ TEST_F(HostTeste, ConfirmCancelEscAndClosingGoThroughTheQuadrosChecks)
 TEST_F(HostTeste, AQuadroNotBuiltYetSaysSoInsteadOfOpening)
 {
     DesvioMensagens mensagens([](const auto &) { return mrOk; });
-    TfrmExibeQuadro host(contexto, 3);
+    // No quadro has the number 17.
+    TfrmExibeQuadro host(contexto, 17);
     EXPECT_EQ(host.quadro(), nullptr);
     EXPECT_EQ(host.exec(), QDialog::Rejected);
     ASSERT_EQ(mensagens.chamadas().size(), 1);
