@@ -12,6 +12,8 @@
 #include "quadros/demonstracoes/DemonstracaoContabil.h"
 #include "quadros/demonstracoes/FluxoCaixa.h"
 #include "quadros/demonstracoes/IdadeSaldo.h"
+#include "quadros/demonstracoes/InformacoesGerais.h"
+#include "quadros/demonstracoes/ProvisoesTecnicas.h"
 #include "quadros/demonstracoes/RegrasModalidade.h"
 #include "quadros/demonstracoes/TrimestresEconomicos.h"
 
@@ -165,6 +167,24 @@ TEST_F(DemonstracoesDemo, QuadrosAgreeWithEachOther)
                 EXPECT_FALSE(f->valor(l.codigo).positivo()) << l.codigo.toStdString();
             }
         }
+}
+
+TEST_F(DemonstracoesDemo, TechnicalProvisionsOf2006MatchTheLiabilitiesAndEveryQuarterHasItsEmployees)
+{
+    ProvisoesTecnicas provisoes2006(banco.db(), oper, q4de2006);
+    ASSERT_TRUE(provisoes2006.ler());
+    EXPECT_EQ(provisoes2006.total(), conta(banco.db(), q4de2006, {QStringLiteral("20100"), QStringLiteral("20480")}));
+    EXPECT_EQ(provisoes2006.valor(ProvisoesTecnicas::Outras),
+              provisoes2006.valor(ProvisoesTecnicas::Remissao) + provisoes2006.valor(ProvisoesTecnicas::RemOutras));
+    EXPECT_TRUE(provisoes2006.valor(ProvisoesTecnicas::Remissao).positivo());
+    // From 2007 the provisions are in the liabilities only.
+    EXPECT_FALSE(ProvisoesTecnicas(banco.db(), oper, q1de2007).ler());
+
+    for (const QDate &t : {q4de2006, q1de2007}) {
+        InformacoesGerais informacoes(banco.db(), oper, t);
+        informacoes.carregar();
+        EXPECT_GT(informacoes.dados().funcionarios.value_or(0), 0) << t.toString(Qt::ISODate).toStdString();
+    }
 }
 
 TEST(DemonstracoesDemoCli, InitDemoGivesTheOperatorItsQuarters)

@@ -11,6 +11,7 @@
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
 #include "TqrpRecProvSus.h"
+#include "TqrpProvisoesTecnicas.h"
 #include "TqrpRegiaoAtuacao.h"
 #include "TqrpRepresentante.h"
 #include "TqrpResEvenIndLiq.h"
@@ -66,6 +67,14 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
         {QStringLiteral("12"), QStringLiteral("Quadro 12: Balanço Patrimonial - Passivo"), apenas<TqrpBalPatrPassivo>(), {}},
         {QStringLiteral("13"), QStringLiteral("Quadro 13: Demonstrações do Resultado do Exercício"),
          apenas<TqrpResultadoExercicio>(), {}},
+        // From 2007 the provisions are printed with the liabilities: such a quarter
+        // has nothing here and is not named as a report without data.
+        {QStringLiteral("14"), QStringLiteral("Quadro 14: Provisões Técnicas"), apenas<TqrpProvisoesTecnicas>(),
+         [](const ImpressaoComposta &i) {
+             const auto &provisoes = static_cast<const TqrpProvisoesTecnicas &>(i.relatorio(0));
+             return provisoes.vazio() && !provisoes.foraDoQuadro() ? ImpressaoComposta::mensagemSemDados({provisoes.legenda()})
+                                                                  : QString();
+         }},
         {QStringLiteral("15"), QStringLiteral("Quadro 15: Fluxo de Caixa"),
          duasPartes<TqrpFluxoCaixa>(TqrpFluxoCaixa::Parte::Sintetico, TqrpFluxoCaixa::Parte::Analitico), {}},
         {QStringLiteral("15A"), QStringLiteral("Quadro 15A: Distribuição por Idade de Saldo"),

@@ -4,6 +4,8 @@
 #include "DemonstracaoContabil.h"
 #include "FluxoCaixa.h"
 #include "IdadeSaldo.h"
+#include "InformacoesGerais.h"
+#include "ProvisoesTecnicas.h"
 #include "TrimestresEconomicos.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
@@ -99,6 +101,27 @@ void preencherQuadro8(const QSqlDatabase &db, const QString &codOper, const QDat
         for (int c = 0; c < 4; ++c)
             if (uf.reais[c] != 0)
                 q8.informar(QString::fromLatin1(uf.uf), static_cast<LinhaReceitaUF::Coluna>(c), Moeda::deCentavos(uf.reais[c] * 100));
+}
+
+void preencherProvisoes(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre,
+                        const QList<QPair<ProvisoesTecnicas::Campo, qint64>> &centavos)
+{
+    ProvisoesTecnicas provisoes(db, codOper, trimestre);
+    provisoes.carregar();
+    for (const auto &[campo, valor] : centavos)
+        provisoes.informar(campo, Moeda::deCentavos(valor));
+    provisoes.gravar();
+}
+
+void preencherInformacoes(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre, qint64 funcionarios,
+                          const QString &comentario)
+{
+    InformacoesGerais informacoes(db, codOper, trimestre);
+    informacoes.carregar();
+    DadosGerenciais dados = informacoes.dados();
+    dados.funcionarios = funcionarios;
+    dados.comentario = comentario;
+    informacoes.gravar(dados);
 }
 
 } // namespace
@@ -215,6 +238,14 @@ void DadosFinanceirosDemonstracao::criar(const QSqlDatabase &db, const QString &
     preencherFluxo(db, codOper, quarto2006, fluxo2006);
     preencherIdades(db, codOper, quarto2006, idade2006);
     preencherQuadro8(db, codOper, quarto2006, quadro8de2006);
+    // Quadro 14 (up to 2006) adds up to the liabilities' technical provisions and IBNR;
+    // "Outras" (21119 + 21129) holds the remission provisions.
+    using P = ProvisoesTecnicas;
+    preencherProvisoes(db, codOper, quarto2006,
+                       {{P::Risco, 115800000}, {P::Operacao, 8900000}, {P::EventosIbnr, 99100000}, {P::RemCurto, 1500000},
+                        {P::RemLongo, 950000}, {P::RemOutras, 4200000}});
+    preencherInformacoes(db, codOper, quarto2006, 184,
+                         QStringLiteral("Reajuste anual dos planos coletivos aplicado em outubro."));
 
     preencherDemonstracao(db, codOper, primeiro2007, u'A', ativo2007);
     preencherDemonstracao(db, codOper, primeiro2007, u'P', passivo2007);
@@ -222,6 +253,7 @@ void DadosFinanceirosDemonstracao::criar(const QSqlDatabase &db, const QString &
     preencherFluxo(db, codOper, primeiro2007, fluxo2007);
     preencherIdades(db, codOper, primeiro2007, idade2007);
     preencherQuadro8(db, codOper, primeiro2007, quadro8de2007);
+    preencherInformacoes(db, codOper, primeiro2007, 191, QString());
     transacao.confirmar();
 }
 

@@ -7,8 +7,9 @@ namespace kelpa {
 bool GrupoModalidade::atende(const QString &soci, const QString &natureza, const QString &modalidade,
                              const QString &submodalidade) const
 {
-    return soci == sociedade && naturezasJuridicas.contains(natureza) && modalidades.contains(modalidade)
-           && submodalidades.contains(submodalidade);
+    auto aceita = [](const QStringList &lista, const QString &valor) { return lista.isEmpty() || lista.contains(valor); };
+    return (sociedade.isEmpty() || soci == sociedade) && aceita(naturezasJuridicas, natureza) && aceita(modalidades, modalidade)
+           && aceita(submodalidades, submodalidade);
 }
 
 const RegraModalidade &RegraModalidade::demonstracoes()
@@ -50,6 +51,25 @@ const RegraModalidade &RegraModalidade::contraprestacoes()
               QStringLiteral("SOT"), QStringLiteral("SEM"), QStringLiteral("MANTI")}},
         },
         true};
+    return regra;
+}
+
+const RegraModalidade &RegraModalidade::provisoesTecnicas()
+{
+    static const RegraModalidade regra{
+        {
+            {QStringLiteral("S"),
+             {QStringLiteral("ASSOC"), QStringLiteral("FUNDA"), QStringLiteral("OUTRS")},
+             {QStringLiteral("AUTOG")},
+             {QStringLiteral("PATRM"), QStringLiteral("PATRS")}},
+            {QStringLiteral("C"),
+             {QStringLiteral("EMPUB"), QStringLiteral("OUTRC"), QStringLiteral("EMIND"), QStringLiteral("DEPEX"),
+              QStringLiteral("SOCIA"), QStringLiteral("SCOTA"), QStringLiteral("SCIVL")},
+             {QStringLiteral("AUTOG")},
+             {QStringLiteral("PATRS"), QStringLiteral("ADMPL"), QStringLiteral("ADMSV")}},
+            {QString(), {}, {QStringLiteral("ADMIN")}, {}},
+        },
+        false};
     return regra;
 }
 

@@ -8,7 +8,8 @@
 namespace kelpa {
 
 // One combination of the registration's profit status, legal nature, modality and
-// segment; a registration matches the group when it meets all four conditions.
+// segment; a registration matches the group when it meets all four conditions. A
+// condition left empty takes any value (the administrators' group names only the modality).
 struct GrupoModalidade {
     QString sociedade; // CD_SOCI: "C" for profit, "S" non-profit
     QStringList naturezasJuridicas;
@@ -30,6 +31,9 @@ struct RegraModalidade {
     static const RegraModalidade &demonstracoes();
     // Quadro 8 (net consideration): the operators that report it.
     static const RegraModalidade &contraprestacoes();
+    // Quadro 14 (technical provisions): sponsored self-insured plans without the
+    // maintainers, and every plan administrator.
+    static const RegraModalidade &provisoesTecnicas();
 
     // The operator's newest registration period (every row of it) decides. An operator
     // without any registration matches no group.

@@ -50,4 +50,20 @@ bool IncluiNovoTrimestre(const QSqlDatabase &db, const QString &codOper, const Q
     }
 }
 
+void GarantirLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QString &codOper, const QDate &trimestre,
+                   QLatin1StringView colunaComN)
+{
+    // The names come from the code, never from what the user types.
+    const QString coluna = colunaComN.isEmpty() ? QString() : QStringLiteral(", ") + colunaComN;
+    const QString valor = colunaComN.isEmpty() ? QString() : QStringLiteral(", 'N'");
+    Transacao transacao(db);
+    Consulta(db, QStringLiteral("INSERT INTO %1 (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM%2) SELECT :CDOPER, :DTVIGN, 'N'%3 "
+                                "WHERE NOT EXISTS (SELECT 1 FROM %1 WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN)")
+                     .arg(tabela, coluna, valor))
+        .bind(QStringLiteral(":CDOPER"), codOper)
+        .bind(QStringLiteral(":DTVIGN"), trimestre)
+        .executar();
+    transacao.confirmar();
+}
+
 } // namespace kelpa::TrimestresEconomicos

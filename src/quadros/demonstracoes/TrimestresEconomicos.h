@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLatin1StringView>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -26,6 +27,12 @@ QDate CriaPeriodoInicial(const QSqlDatabase &db, const QString &codOper, const Q
 // nothing is then left half-done.
 bool IncluiNovoTrimestre(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre,
                          bool comSaldoAcumulado = false);
+
+// Gives the operator's quarter its one row in `tabela` (a quadro with a row per
+// quarter), flag "N" and "N" in `colunaComN` when one is named, unless it has one;
+// in one transaction. Throws ErroBanco when the database refuses.
+void GarantirLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QString &codOper, const QDate &trimestre,
+                   QLatin1StringView colunaComN = {});
 
 } // namespace TrimestresEconomicos
 

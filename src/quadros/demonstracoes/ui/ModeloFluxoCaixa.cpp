@@ -107,8 +107,7 @@ void ModeloFluxoCaixa::setDados(FluxoCaixa *fluxo)
 {
     beginResetModel();
     m_fluxo = fluxo;
-    m_previa.reset();
-    m_linhaEmEdicao = -1;
+    m_previa.fechar();
     endResetModel();
 }
 
@@ -142,8 +141,8 @@ QVariant ModeloFluxoCaixa::data(const QModelIndex &indice, int papel) const
     const Linha &linha = m_linhas.at(indice.row());
     const bool valor = celulaDoValor(indice);
     const bool temValor = valor && m_fluxo;
-    const bool emPrevia = temValor && m_previa && indice.row() != m_linhaEmEdicao
-                          && m_previa->valor(linha.codigo) != m_fluxo->valor(linha.codigo);
+    const bool emPrevia = temValor && m_previa.ativa() && indice.row() != m_previa.linha()
+                          && exibido()->valor(linha.codigo) != m_fluxo->valor(linha.codigo);
     const Moeda quantia = temValor ? exibido()->valor(linha.codigo) : Moeda();
     switch (papel) {
     case Qt::DisplayRole:
@@ -206,8 +205,7 @@ bool ModeloFluxoCaixa::setData(const QModelIndex &indice, const QVariant &valor,
 {
     if (papel != Qt::EditRole || !indice.isValid() || !checkIndex(indice) || !(flags(indice) & Qt::ItemIsEditable))
         return false;
-    m_previa.reset();
-    m_linhaEmEdicao = -1;
+    m_previa.fechar();
     const EntradaFluxo entrada = m_fluxo->informar(m_linhas.at(indice.row()).codigo, Moeda::lerDigitado(valor.toString()));
     atualizarTudo();
     emit alterado();
@@ -221,21 +219,15 @@ QString ModeloFluxoCaixa::previa(const QModelIndex &indice, const QString &texto
     if (!m_fluxo || !(flags(indice) & Qt::ItemIsEditable))
         return {};
     const QString codigo = m_linhas.at(indice.row()).codigo;
-    FluxoCaixa copia = *m_fluxo;
-    const EntradaFluxo entrada = copia.informar(codigo, Moeda::lerDigitado(texto));
-    m_previa = std::move(copia);
-    m_linhaEmEdicao = indice.row();
+    const EntradaFluxo entrada = m_previa.abrir(*m_fluxo, indice.row()).informar(codigo, Moeda::lerDigitado(texto));
     atualizarTudo();
     return entrada.aceita ? QString() : entrada.mensagem;
 }
 
 void ModeloFluxoCaixa::encerrarPrevia()
 {
-    if (!m_previa)
-        return;
-    m_previa.reset();
-    m_linhaEmEdicao = -1;
-    atualizarTudo();
+    if (m_previa.fechar())
+        atualizarTudo();
 }
 
 } // namespace kelpa

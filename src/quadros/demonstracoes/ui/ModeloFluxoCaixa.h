@@ -4,7 +4,6 @@
 
 #include "quadros/demonstracoes/FluxoCaixa.h"
 
-#include <optional>
 
 namespace kelpa {
 
@@ -45,13 +44,12 @@ public:
 
 private:
     bool celulaDoValor(const QModelIndex &indice) const;
-    const FluxoCaixa *exibido() const { return m_previa ? &*m_previa : m_fluxo; }
+    const FluxoCaixa *exibido() const { return m_previa.exibido(m_fluxo); }
 
     QStringList m_titulos;
     QList<Linha> m_linhas;
     FluxoCaixa *m_fluxo = nullptr;
-    std::optional<FluxoCaixa> m_previa;
-    int m_linhaEmEdicao = -1;
+    PreviaValores<FluxoCaixa> m_previa;
 };
 
 } // namespace kelpa

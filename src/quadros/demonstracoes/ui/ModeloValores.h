@@ -3,6 +3,8 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include <optional>
+
 namespace kelpa {
 
 // What the amount grids of the financial quadros share: while the user types in a
@@ -43,6 +45,38 @@ signals:
 
 private:
     bool m_habilitado = true;
+};
+
+// The figures as they will be once the amount being typed is accepted: a copy of the
+// quadro's figures that the typing changes, and the row being typed in.
+template <class Dados>
+class PreviaValores
+{
+public:
+    // What the grid shows: the copy while the user types, else the figures themselves.
+    const Dados *exibido(const Dados *dados) const { return m_copia ? &*m_copia : dados; }
+    bool ativa() const { return m_copia.has_value(); }
+    // The row being typed in (-1 when none).
+    int linha() const { return m_linha; }
+    // A fresh copy of `dados` for the typing in `linha`, to be changed by the caller.
+    Dados &abrir(const Dados &dados, int linha)
+    {
+        m_copia = dados;
+        m_linha = linha;
+        return *m_copia;
+    }
+    // Drops the copy; false when there was none.
+    bool fechar()
+    {
+        const bool havia = m_copia.has_value();
+        m_copia.reset();
+        m_linha = -1;
+        return havia;
+    }
+
+private:
+    std::optional<Dados> m_copia;
+    int m_linha = -1;
 };
 
 } // namespace kelpa

@@ -2,8 +2,10 @@
 
 #include "TFrameDistrIdadeSaldo.h"
 #include "TFrameFluxoCaixa.h"
+#include "TFrameProvisoesTecnicas.h"
 #include "TfraImpressaoTrimestre.h"
 #include "TframeGridBalanco.h"
+#include "TfrmInfoGerais.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
 
@@ -16,6 +18,12 @@ void registrarQuadrosDemonstracoes()
     });
     RegistroQuadros::registrar(18, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TFrameImpDemonstracao(contexto, pai);
+    });
+    RegistroQuadros::registrar(19, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameProvisoesTecnicas(contexto, pai);
+    });
+    RegistroQuadros::registrar(26, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TfrmInfoGerais(contexto, pai);
     });
     RegistroQuadros::registrar(78, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TFrameFluxoCaixa(contexto, pai);

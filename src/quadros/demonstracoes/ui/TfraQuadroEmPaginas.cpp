@@ -8,7 +8,6 @@
 #include "quadros/demonstracoes/RegrasModalidade.h"
 
 #include <QComboBox>
-#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,34 +17,6 @@
 #include <algorithm>
 
 namespace kelpa {
-
-namespace {
-
-// Red over a white copy of itself.
-QLabel *criarAvisoSomenteDesde2006(QWidget *parent)
-{
-    auto *aviso = new QLabel(parent);
-    aviso->setObjectName(QStringLiteral("lblAviso"));
-    QString texto = FluxoCaixa::AvisoSomenteDesde2006;
-    aviso->setText(texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    aviso->setAlignment(Qt::AlignCenter);
-    QFont f = aviso->font();
-    f.setPixelSize(22);
-    f.setBold(true);
-    aviso->setFont(f);
-    QPalette p = aviso->palette();
-    p.setColor(QPalette::WindowText, Qt::red);
-    aviso->setPalette(p);
-    auto *sombra = new QGraphicsDropShadowEffect(aviso);
-    sombra->setOffset(1, 1);
-    sombra->setBlurRadius(0);
-    sombra->setColor(Qt::white);
-    aviso->setGraphicsEffect(sombra);
-    aviso->hide();
-    return aviso;
-}
-
-} // namespace
 
 TfraQuadroEmPaginas::TfraQuadroEmPaginas(ContextoQuadro &contexto, const QString &nomePaginas, QWidget *parent)
     : TfraQuadroTrimestral(contexto, parent)
@@ -89,7 +60,7 @@ void TfraQuadroEmPaginas::concluiPaginas()
     layoutDados->setContentsMargins(0, 0, 0, 0);
     layoutDados->addWidget(m_paginas);
 
-    m_aviso = criarAvisoSomenteDesde2006(areaConteudo());
+    m_aviso = criarAvisoVermelho(FluxoCaixa::AvisoSomenteDesde2006, areaConteudo());
     auto *layout = new QVBoxLayout(areaConteudo());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_dados, 1);

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGraphicsDropShadowEffect>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -103,6 +104,37 @@ bool TfraQuadroTrimestral::excluiTrimestre()
         return false;
     }
     return true;
+}
+
+void TfraQuadroTrimestral::setTextoAviso(QLabel *aviso, const QString &texto)
+{
+    // The notices keep the line breaks they were written with, whichever way round.
+    QString linhas = texto;
+    aviso->setText(linhas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+                       .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
+                       .replace(u'\r', u'\n'));
+}
+
+QLabel *TfraQuadroTrimestral::criarAvisoVermelho(const QString &texto, QWidget *parent)
+{
+    auto *aviso = new QLabel(parent);
+    aviso->setObjectName(QStringLiteral("lblAviso"));
+    setTextoAviso(aviso, texto);
+    aviso->setAlignment(Qt::AlignCenter);
+    QFont f = aviso->font();
+    f.setPixelSize(22);
+    f.setBold(true);
+    aviso->setFont(f);
+    QPalette p = aviso->palette();
+    p.setColor(QPalette::WindowText, Qt::red);
+    aviso->setPalette(p);
+    auto *sombra = new QGraphicsDropShadowEffect(aviso);
+    sombra->setOffset(1, 1);
+    sombra->setBlurRadius(0);
+    sombra->setColor(Qt::white);
+    aviso->setGraphicsEffect(sombra);
+    aviso->hide();
+    return aviso;
 }
 
 void TfraQuadroTrimestral::mensagemErro(const QString &texto)

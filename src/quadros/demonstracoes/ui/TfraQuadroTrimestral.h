@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QList>
 
+class QLabel;
+
 namespace kelpa {
 
 struct RegraModalidade;
@@ -55,6 +57,11 @@ protected:
     bool incluiTrimestre(bool comSaldoAcumulado);
     // Deletes the selected (newest) quarter; tells the user when it could not.
     bool excluiTrimestre();
+
+    // The notice a quadro shows in its own area for quarters it holds nothing for:
+    // big red letters over a white shadow, hidden until shown.
+    static QLabel *criarAvisoVermelho(const QString &texto, QWidget *parent);
+    static void setTextoAviso(QLabel *aviso, const QString &texto);
 
     void setModoEdicao(bool ativo) { m_modoEdicao = ativo; }
     void mensagemErro(const QString &texto);
