@@ -455,6 +455,8 @@ TEST_F(DemonstracoesDemoUi, TheMainWindowsActionsOpenTheseQuadros)
         {QStringLiteral("actFluxoCaixa"), QStringLiteral("Quadro 15: Fluxo de Caixa")},
         {QStringLiteral("actDistribIdadeSaldo"), QStringLiteral("Quadro 15A: Distribuição por Idade de Saldos")},
         {QStringLiteral("actReceitasPlanos"), QStringLiteral("Quadro 8: Contraprestações Líquidas do Trimestre")},
+        {QStringLiteral("actProvisoesTecnicas"), QStringLiteral("Quadro 14: Provisões Técnicas")},
+        {QStringLiteral("ActInfoGerais"), QStringLiteral("Informações Gerais")},
     };
     for (const auto &[acao, titulo] : acoes) {
         QString aberto;
