@@ -112,6 +112,12 @@ bool ValoresCabecalhoTrimestre::informar(int campo, Moeda valor)
     return true;
 }
 
+void ValoresCabecalhoTrimestre::restaurar(int campo, const std::optional<Moeda> &valor)
+{
+    if (campo >= 0 && campo < m_valores.size())
+        m_valores[campo] = valor;
+}
+
 bool ValoresCabecalhoTrimestre::informarDigitado(int campo, const QString &texto)
 {
     return informar(campo, Moeda::lerDigitado(texto.trimmed()));

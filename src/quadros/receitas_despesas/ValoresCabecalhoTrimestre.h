@@ -43,6 +43,8 @@ public:
     // A typed amount, cut toward zero to cents (empty text is 0). Returns whether it changed.
     bool informar(int campo, Moeda valor);
     bool informarDigitado(int campo, const QString &texto);
+    // Puts a field back as it was (empty included), e.g. when a typing is abandoned.
+    void restaurar(int campo, const std::optional<Moeda> &valor);
     // Something typed differs from what is stored.
     bool alterado() const { return m_valores != m_gravados; }
     QString estadoTransmissao() const { return m_estado; }

@@ -1,6 +1,8 @@
 #include "RegistroQuadrosReceitasDespesas.h"
 
+#include "TFrameReceitaSUS.h"
 #include "TFrameReceitasDespesas.h"
+#include "TFrameResumoLiquidos.h"
 #include "TframeContraprestacoesLiquidas.h"
 #include "TframeDespesas_Comercializacao.h"
 
@@ -21,6 +23,12 @@ void registrarQuadrosReceitasDespesas()
     });
     RegistroQuadros::registrar(12, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TFrameReceitasDespesas(contexto, pai);
+    });
+    RegistroQuadros::registrar(13, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameResumoLiquidos(contexto, pai);
+    });
+    RegistroQuadros::registrar(15, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TFrameReceitaSUS(contexto, pai);
     });
 }
 
