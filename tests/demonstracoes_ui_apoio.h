@@ -13,16 +13,21 @@
 #include "app/DtConexao.h"
 #include "app/EstadoTrabalho.h"
 #include "app/banco/Consulta.h"
+#include "app/ui/MensagemDlg.h"
+#include "quadros/base/ui/TfrmExibeQuadro.h"
+#include "quadros/base/ui/TfraModeloQuadroPeriodo.h"
 #include "quadros/base/ui/ContextoQuadro.h"
 #include "quadros/demonstracoes/ui/RegistroQuadrosDemonstracoes.h"
 #include "quadros/receitas_despesas/ui/RegistroQuadrosReceitasDespesas.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace kelpa::teste {
@@ -96,6 +101,43 @@ protected:
     DtConexao dados{estado};
     QStringList avisos; // the big notices the quadros asked the main window for
     ContextoQuadro contexto{estado, dados, [this](QWidget *, const QString &texto) { avisos << texto; }};
+};
+
+// The quarterly quadros in their host, as the main window opens them.
+class QuadroTrimestralTeste : public QuadroEconomicoTeste
+{
+protected:
+    template <class Quadro>
+    std::unique_ptr<TfrmExibeQuadro> abrir(int numero, Quadro *&quadro)
+    {
+        auto host = std::make_unique<TfrmExibeQuadro>(contexto, numero);
+        host->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+        quadro = qobject_cast<Quadro *>(host->quadro());
+        return host;
+    }
+    // Opened on the quarter shown as `texto` in the period box.
+    template <class Quadro>
+    std::unique_ptr<TfrmExibeQuadro> abrirEm(int numero, Quadro *&quadro, const QString &texto)
+    {
+        auto host = abrir(numero, quadro);
+        if (quadro)
+            escolher(quadro, texto);
+        return host;
+    }
+    void escolher(TfraModeloQuadroPeriodo *quadro, const QString &texto)
+    {
+        const int i = quadro->cbxPeriodo()->findText(texto);
+        ASSERT_GE(i, 0) << texto.toStdString();
+        quadro->cbxPeriodo()->setCurrentIndex(i);
+        emit quadro->cbxPeriodo()->activated(i);
+    }
+    // The edit button of an older quarter, answering "Sim".
+    static void editar(TfraModeloQuadroPeriodo *quadro)
+    {
+        DesvioMensagens sim([](const auto &) { return mrSim; });
+        QTest::mouseClick(quadro->btnEditaPeriodo(), Qt::LeftButton);
+    }
 };
 
 // Types into a grid cell as a user does: the first key on the grid opens the cell's

@@ -456,6 +456,7 @@ TEST_F(DemonstracoesDemoUi, TheMainWindowsActionsOpenTheseQuadros)
         {QStringLiteral("actDistribIdadeSaldo"), QStringLiteral("Quadro 15A: Distribuição por Idade de Saldos")},
         {QStringLiteral("actReceitasPlanos"), QStringLiteral("Quadro 8: Contraprestações Líquidas do Trimestre")},
         {QStringLiteral("actProvisoesTecnicas"), QStringLiteral("Quadro 14: Provisões Técnicas")},
+        {QStringLiteral("actLucrosPrejuizos"), QStringLiteral("Quadro 16: Lucros ou Prejuízos")},
         {QStringLiteral("ActInfoGerais"), QStringLiteral("Informações Gerais")},
     };
     for (const auto &[acao, titulo] : acoes) {

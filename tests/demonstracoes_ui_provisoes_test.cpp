@@ -32,40 +32,9 @@ namespace {
 
 using P = ProvisoesTecnicas;
 
-class QuadrosConclusaoUi : public QuadroEconomicoTeste
+class QuadrosConclusaoUi : public QuadroTrimestralTeste
 {
 protected:
-    template <class Quadro>
-    std::unique_ptr<TfrmExibeQuadro> abrir(int numero, Quadro *&quadro)
-    {
-        auto host = std::make_unique<TfrmExibeQuadro>(contexto, numero);
-        host->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(host.get()));
-        quadro = qobject_cast<Quadro *>(host->quadro());
-        return host;
-    }
-    // Opened on the quarter shown as `texto` in the period box.
-    template <class Quadro>
-    std::unique_ptr<TfrmExibeQuadro> abrirEm(int numero, Quadro *&quadro, const QString &texto)
-    {
-        auto host = abrir(numero, quadro);
-        if (quadro)
-            escolher(quadro, texto);
-        return host;
-    }
-    void escolher(TfraModeloQuadroPeriodo *quadro, const QString &texto)
-    {
-        const int i = quadro->cbxPeriodo()->findText(texto);
-        ASSERT_GE(i, 0) << texto.toStdString();
-        quadro->cbxPeriodo()->setCurrentIndex(i);
-        emit quadro->cbxPeriodo()->activated(i);
-    }
-    // The edit button of an older quarter, answering "Sim".
-    static void editar(TfraModeloQuadroPeriodo *quadro)
-    {
-        DesvioMensagens sim([](const auto &) { return mrSim; });
-        QTest::mouseClick(quadro->btnEditaPeriodo(), Qt::LeftButton);
-    }
     // A quarter before the demo's two, for the older layouts.
     void trimestreAntigo(const char *data)
     {

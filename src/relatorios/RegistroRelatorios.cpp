@@ -10,6 +10,7 @@
 #include "TqrpDespesasComercializacao.h"
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
+#include "TqrpLucrosPrejuizos.h"
 #include "TqrpRecProvSus.h"
 #include "TqrpProvisoesTecnicas.h"
 #include "TqrpRegiaoAtuacao.h"
@@ -79,6 +80,7 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
          duasPartes<TqrpFluxoCaixa>(TqrpFluxoCaixa::Parte::Sintetico, TqrpFluxoCaixa::Parte::Analitico), {}},
         {QStringLiteral("15A"), QStringLiteral("Quadro 15A: Distribuição por Idade de Saldo"),
          duasPartes<TqrpDistrIdadeSaldo>(TqrpDistrIdadeSaldo::Parte::Ativo, TqrpDistrIdadeSaldo::Parte::Passivo), {}},
+        {QStringLiteral("16"), QStringLiteral("Quadro 16: Lucros ou Prejuízos"), apenas<TqrpLucrosPrejuizos>(), {}},
         {QStringLiteral("VALIDACAO"), QStringLiteral("Validação dos Dados: erros e avisos"),
          [](ImpressaoComposta &i) {
              i.adicionar(std::make_unique<TqrpValidaCampos>());

@@ -5,6 +5,7 @@
 #include "FluxoCaixa.h"
 #include "IdadeSaldo.h"
 #include "InformacoesGerais.h"
+#include "LucrosPrejuizos.h"
 #include "ProvisoesTecnicas.h"
 #include "TrimestresEconomicos.h"
 #include "app/banco/Consulta.h"
@@ -122,6 +123,21 @@ void preencherInformacoes(const QSqlDatabase &db, const QString &codOper, const 
     dados.funcionarios = funcionarios;
     dados.comentario = comentario;
     informacoes.gravar(dados);
+}
+
+// Quadro 16: the previous year's closing balance and the quarter's movements by item
+// code, in cents.
+void preencherLucros(const QSqlDatabase &db, const QString &codOper, const QDate &trimestre, qint64 saldoAnterior,
+                     const QList<Item> &movimentos)
+{
+    LucrosPrejuizos lucros(db, codOper, trimestre);
+    lucros.carregar();
+    lucros.informarSaldoAnterior(Moeda::deCentavos(saldoAnterior));
+    for (const Item &m : movimentos)
+        for (int i = 0; i < lucros.itens().size(); ++i)
+            if (lucros.itens().at(i).codigo == QLatin1String(m.codigo))
+                lucros.informar(i, Moeda::deCentavos(m.centavos));
+    lucros.gravar();
 }
 
 } // namespace
@@ -244,6 +260,9 @@ void DadosFinanceirosDemonstracao::criar(const QSqlDatabase &db, const QString &
     preencherProvisoes(db, codOper, quarto2006,
                        {{P::Risco, 115800000}, {P::Operacao, 8900000}, {P::EventosIbnr, 99100000}, {P::RemCurto, 1500000},
                         {P::RemLongo, 950000}, {P::RemOutras, 4200000}});
+    // Quadro 16 ends on the accumulated results (25018): the net result of the quarter
+    // (Quadro 13) less the dividends and the reserves.
+    preencherLucros(db, codOper, quarto2006, 64485144, {{"01", -15000000}, {"02", -3364999}, {"04", 67299977}});
     preencherInformacoes(db, codOper, quarto2006, 184,
                          QStringLiteral("Reajuste anual dos planos coletivos aplicado em outubro."));
 
@@ -253,6 +272,8 @@ void DadosFinanceirosDemonstracao::criar(const QSqlDatabase &db, const QString &
     preencherFluxo(db, codOper, primeiro2007, fluxo2007);
     preencherIdades(db, codOper, primeiro2007, idade2007);
     preencherQuadro8(db, codOper, primeiro2007, quadro8de2007);
+    // 2007 starts from the accumulated results of 2006 and adds the quarter's net result.
+    preencherLucros(db, codOper, primeiro2007, 113420122, {{"04", 64990014}});
     preencherInformacoes(db, codOper, primeiro2007, 191, QString());
     transacao.confirmar();
 }

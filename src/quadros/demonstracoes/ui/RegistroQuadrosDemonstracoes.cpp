@@ -3,6 +3,7 @@
 #include "TFrameDistrIdadeSaldo.h"
 #include "TFrameFluxoCaixa.h"
 #include "TFrameProvisoesTecnicas.h"
+#include "TfraLucrosPrejuizos.h"
 #include "TfraImpressaoTrimestre.h"
 #include "TframeGridBalanco.h"
 #include "TfrmInfoGerais.h"
@@ -24,6 +25,9 @@ void registrarQuadrosDemonstracoes()
     });
     RegistroQuadros::registrar(26, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TfrmInfoGerais(contexto, pai);
+    });
+    RegistroQuadros::registrar(77, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
+        return new TfraLucrosPrejuizos(contexto, pai);
     });
     RegistroQuadros::registrar(78, [](ContextoQuadro &contexto, const QString &, QWidget *pai) {
         return new TFrameFluxoCaixa(contexto, pai);

@@ -58,20 +58,6 @@ TFrameProvisoesTecnicas::~TFrameProvisoesTecnicas()
     m_modelo->setDados(nullptr);
 }
 
-void TFrameProvisoesTecnicas::mostraAvisoLocal(const QString &texto)
-{
-    // The notice stands in the quadro itself; the period box stays, so the user can go
-    // back to a quarter that holds figures.
-    exibeAviso({});
-    m_gbxProvisoes->hide();
-    setTextoAviso(m_aviso, texto);
-    m_aviso->show();
-    btnConfirmar()->hide();
-    mostraImpressao(false);
-    btnEditaPeriodo()->setEnabled(false);
-    btnExcluiPeriodo()->setEnabled(false);
-}
-
 void TFrameProvisoesTecnicas::InicializaFrame()
 {
     TfraQuadroLinhaTrimestre::InicializaFrame();
@@ -85,7 +71,7 @@ void TFrameProvisoesTecnicas::InicializaFrame()
 
     if (ProvisoesTecnicas::aPartirDe2007(trimestre)) {
         mostraControlesPeriodo(true);
-        mostraAvisoLocal(ProvisoesTecnicas::AvisoDesde2007);
+        mostraAvisoNoQuadro(m_aviso, ProvisoesTecnicas::AvisoDesde2007);
         btnIncluiPeriodo()->setEnabled(false);
         return;
     }
@@ -98,7 +84,7 @@ void TFrameProvisoesTecnicas::InicializaFrame()
         return;
     }
     if (!ProvisoesTecnicas::disponivel(trimestre)) {
-        mostraAvisoLocal(ProvisoesTecnicas::AvisoAntes2003);
+        mostraAvisoNoQuadro(m_aviso, ProvisoesTecnicas::AvisoAntes2003);
         return;
     }
 

@@ -39,8 +39,6 @@ protected:
     void gravaDados() override;
 
 private:
-    void mostraAvisoLocal(const QString &texto);
-
     QGroupBox *m_gbxProvisoes = nullptr;
     GradeValores *m_grade = nullptr;
     ModeloProvisoesTecnicas *m_modelo = nullptr;

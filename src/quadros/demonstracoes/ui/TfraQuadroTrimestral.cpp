@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace kelpa {
 
@@ -113,6 +114,19 @@ void TfraQuadroTrimestral::setTextoAviso(QLabel *aviso, const QString &texto)
     aviso->setText(linhas.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                        .replace(QStringLiteral("\n\r"), QStringLiteral("\n"))
                        .replace(u'\r', u'\n'));
+}
+
+void TfraQuadroTrimestral::mostraAvisoNoQuadro(QLabel *aviso, const QString &texto)
+{
+    exibeAviso({});
+    if (m_dados)
+        m_dados->hide();
+    setTextoAviso(aviso, texto);
+    aviso->show();
+    btnConfirmar()->hide();
+    mostraImpressao(false);
+    btnEditaPeriodo()->setEnabled(false);
+    btnExcluiPeriodo()->setEnabled(false);
 }
 
 QLabel *TfraQuadroTrimestral::criarAvisoVermelho(const QString &texto, QWidget *parent)

@@ -62,6 +62,11 @@ protected:
     // big red letters over a white shadow, hidden until shown.
     static QLabel *criarAvisoVermelho(const QString &texto, QWidget *parent);
     static void setTextoAviso(QLabel *aviso, const QString &texto);
+    // A quarter the quadro holds nothing for: `aviso` (made by criarAvisoVermelho) takes
+    // the place of the figures in the quadro itself, and nothing can be confirmed,
+    // printed, edited or deleted. The period box stays, so that the user can go back
+    // to a quarter that holds figures.
+    void mostraAvisoNoQuadro(QLabel *aviso, const QString &texto);
 
     void setModoEdicao(bool ativo) { m_modoEdicao = ativo; }
     void mensagemErro(const QString &texto);
