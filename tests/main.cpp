@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "apoio/Modal.h"
 #include "plataforma/CaminhosPrograma.h"
 #include "plataforma/FormatoBR.h"
 
@@ -15,5 +16,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     kelpa::FormatoBR::aplicarAoProcesso();
     ::testing::InitGoogleTest(&argc, argv);
+    kelpa::teste::vigiarJanelasEsquecidas();
     return RUN_ALL_TESTS();
 }

@@ -21,3 +21,11 @@ namespace kelpa::teste {
 void retornarDasJanelas(int quantas, QStringList *abertas = nullptr);
 
 } // namespace kelpa::teste
+
+namespace kelpa::teste {
+
+// Started once by the test program: a modal window left open for half a minute
+// fails the running test and is closed, instead of hanging the whole run.
+void vigiarJanelasEsquecidas();
+
+} // namespace kelpa::teste
