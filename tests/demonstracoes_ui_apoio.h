@@ -72,6 +72,13 @@ protected:
         EXPECT_TRUE(q.exec(consulta) && q.next()) << consulta.toStdString();
         return q.value(0);
     }
+    // kelpa-cli printing a quadro of the demo operator for the quarter of `periodo` ("dd/mm/aaaa") into `pdf`.
+    SaidaCli imprimirPelaCli(const QString &quadro, const char *periodo, const QString &pdf) const
+    {
+        return executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("print"), QStringLiteral("--dir"), home.path(),
+                            QStringLiteral("--operator"), oper, QStringLiteral("--quadro"), quadro, QStringLiteral("--period"),
+                            QLatin1String(periodo), QStringLiteral("--pdf"), pdf});
+    }
     // The program started again on the same database.
     void reiniciar()
     {

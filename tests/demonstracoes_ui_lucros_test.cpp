@@ -7,14 +7,18 @@
 #include "demonstracoes_ui_apoio.h"
 
 #include "apoio/Capturas.h"
+#include "apoio/Modal.h"
 #include "apoio/TextoPdf.h"
 
 #include "quadros/demonstracoes/LucrosPrejuizos.h"
 #include "quadros/demonstracoes/ui/GradeValores.h"
 #include "quadros/demonstracoes/ui/ModeloLucrosPrejuizos.h"
+#include "quadros/demonstracoes/ui/TfraImpressaoTrimestre.h"
 #include "quadros/demonstracoes/ui/TfraLucrosPrejuizos.h"
+#include "relatorios/ui/VisualizadorRelatorio.h"
 
 #include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -52,6 +56,14 @@ protected:
                                       "WHERE CD_OPER = '345678' AND NR_ANO = %1")
                            .arg(ano))
             .toString();
+    }
+    // "Confirmar" clicked, answering every message with Ok: the one message it shows.
+    static DesvioMensagens::Chamada confirmar(TfraLucrosPrejuizos *quadro)
+    {
+        DesvioMensagens mensagens([](const auto &) { return mrOk; });
+        QTest::mouseClick(quadro->btnConfirmar(), Qt::LeftButton);
+        EXPECT_EQ(mensagens.chamadas().size(), 1);
+        return mensagens.chamadas().value(0);
     }
     static QModelIndex acumulado(const M *m, int linha) { return m->index(linha, M::Acumulado); }
     static QModelIndex noTrimestre(const M *m, int linha) { return m->index(linha, M::Trimestre); }
@@ -143,26 +155,18 @@ TEST_F(LucrosPrejuizosUi, TheTotalsFollowTheTypingAndConfirmChecksTheSignsBefore
     EXPECT_EQ(movimento(2007, 1, "01"), QStringLiteral("0.0N"));
 
     QSignalSpy concluido(quadro, &TfraModeloQuadroPeriodo::concluido);
-    {
-        DesvioMensagens mensagens([](const auto &) { return mrOk; });
-        QTest::mouseClick(quadro->btnConfirmar(), Qt::LeftButton);
-        ASSERT_EQ(mensagens.chamadas().size(), 1);
-        EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("O valor do item (-) Lucros distribuídos deve ser NEGATIVO"));
-        EXPECT_EQ(mensagens.chamadas().first().tipo, TipoMensagem::Erro);
-    }
+    const DesvioMensagens::Chamada sinal = confirmar(quadro);
+    EXPECT_EQ(sinal.texto, QStringLiteral("O valor do item (-) Lucros distribuídos deve ser NEGATIVO"));
+    EXPECT_EQ(sinal.tipo, TipoMensagem::Erro);
     EXPECT_TRUE(concluido.isEmpty());
     EXPECT_EQ(movimento(2007, 1, "01"), QStringLiteral("0.0N"));
     EXPECT_EQ(saldoDoAno(2006), QStringLiteral("1134201.22N"));
     EXPECT_EQ(texto(acumulado(m, m->linhaItem(0))), QStringLiteral("150,00"));
 
     digitarEConfirmar(grade, m->indiceItem(0), QStringLiteral("-150"));
-    {
-        DesvioMensagens mensagens([](const auto &) { return mrOk; });
-        QTest::mouseClick(quadro->btnConfirmar(), Qt::LeftButton);
-        ASSERT_EQ(mensagens.chamadas().size(), 1);
-        EXPECT_EQ(mensagens.chamadas().first().texto, QStringLiteral("Dados Gravados com sucesso..."));
-        EXPECT_EQ(mensagens.chamadas().first().tipo, TipoMensagem::Informacao);
-    }
+    const DesvioMensagens::Chamada gravado = confirmar(quadro);
+    EXPECT_EQ(gravado.texto, QStringLiteral("Dados Gravados com sucesso..."));
+    EXPECT_EQ(gravado.tipo, TipoMensagem::Informacao);
     ASSERT_EQ(concluido.size(), 1);
     EXPECT_EQ(concluido.first().first().toInt(), QDialog::Accepted);
     EXPECT_EQ(movimento(2007, 1, "01"), QStringLiteral("-150.0N"));
@@ -181,13 +185,10 @@ TEST_F(LucrosPrejuizosUi, CancelWritesNothingAndARefusedWriteKeepsTheQuadroOpenW
     sql(QStringLiteral("CREATE TRIGGER recusa BEFORE UPDATE ON SALDOACUMULADOTRIMESTRE BEGIN SELECT RAISE(ABORT, 'disco cheio'); END"));
 
     QSignalSpy concluido(quadro, &TfraModeloQuadroPeriodo::concluido);
-    {
-        DesvioMensagens mensagens([](const auto &) { return mrOk; });
-        QTest::mouseClick(quadro->btnConfirmar(), Qt::LeftButton);
-        ASSERT_EQ(mensagens.chamadas().size(), 1);
-        EXPECT_TRUE(mensagens.chamadas().first().texto.startsWith(QStringLiteral("Houve erro na gravação.\rTente novamente...")));
-        EXPECT_TRUE(mensagens.chamadas().first().texto.contains(QStringLiteral("disco cheio")));
-    }
+    const DesvioMensagens::Chamada erro = confirmar(quadro);
+    EXPECT_TRUE(erro.texto.startsWith(QStringLiteral("Houve erro na gravação.\rTente novamente...")));
+    EXPECT_TRUE(erro.texto.contains(QStringLiteral("disco cheio")));
+    EXPECT_EQ(erro.tipo, TipoMensagem::Erro);
     EXPECT_TRUE(concluido.isEmpty());
     EXPECT_EQ(texto(noTrimestre(m, m->linhaItem(3))), QStringLiteral("500,00"));
     EXPECT_EQ(movimento(2007, 1, "04"), QStringLiteral("649900.14N"));
@@ -284,10 +285,7 @@ TEST_F(LucrosPrejuizosUi, Quadro16PrintsFromKelpaCli)
 {
     QTemporaryDir saida;
     auto imprimir = [&](const char *periodo) {
-        return executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("print"), QStringLiteral("--dir"), home.path(),
-                            QStringLiteral("--operator"), oper, QStringLiteral("--quadro"), QStringLiteral("16"),
-                            QStringLiteral("--period"), QLatin1String(periodo), QStringLiteral("--pdf"),
-                            saida.filePath(QStringLiteral("q16.pdf"))});
+        return imprimirPelaCli(QStringLiteral("16"), periodo, saida.filePath(QStringLiteral("q16.pdf")));
     };
     const SaidaCli s = imprimir("15/11/2006");
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
@@ -307,4 +305,34 @@ TEST_F(LucrosPrejuizosUi, Quadro16PrintsFromKelpaCli)
     EXPECT_EQ(zerado.codigo, 1);
     EXPECT_TRUE(zerado.err.contains(QStringLiteral("Quadro 16: Lucros ou Prejuízos"))) << zerado.err.toStdString();
     EXPECT_FALSE(QFileInfo::exists(saida.filePath(QStringLiteral("q16.pdf"))));
+}
+
+TEST_F(LucrosPrejuizosUi, ImprimirPreviewsTheQuarterShownAndTheStatementsSelectorOffersIt)
+{
+    TfraLucrosPrejuizos *quadro = nullptr;
+    auto host = abrir16(quadro, QStringLiteral("4º Trimestre de 2006"));
+    ASSERT_NE(quadro, nullptr);
+    ASSERT_TRUE(quadro->btnImprimir()->isVisible());
+    QStringList textos;
+    quandoAbrirModal([&textos](QWidget *modal) {
+        if (auto *previa = qobject_cast<relatorios::VisualizadorRelatorio *>(modal)) {
+            for (qsizetype i = 0; i < previa->documento().totalPaginas(); ++i)
+                textos << previa->documento().textosDaPagina(i);
+            capturar(previa, QStringLiteral("quadro16-previa"));
+        }
+        modal->close();
+    });
+    DesvioMensagens semAvisos([](const auto &) { return mrOk; });
+    QTest::mouseClick(quadro->btnImprimir(), Qt::LeftButton);
+    EXPECT_TRUE(semAvisos.chamadas().isEmpty());
+    for (const char *esperado : {"Quadro 16: Lucros ou Prejuízos", "Vigência :  4º Trimestre de 2006", "644.851,44", "1.134.201,22"})
+        EXPECT_TRUE(textos.contains(QString::fromUtf8(esperado))) << esperado;
+
+    TfraImpressaoTrimestre *seletor = nullptr;
+    auto impressao = abrir(18, seletor);
+    ASSERT_NE(seletor, nullptr);
+    QCheckBox *opcao = seletor->opcao(QStringLiteral("16"));
+    ASSERT_NE(opcao, nullptr);
+    EXPECT_FALSE(opcao->isHidden());
+    EXPECT_EQ(opcao->text(), QStringLiteral("Quadro 16: Lucros ou Prejuízos"));
 }

@@ -260,10 +260,7 @@ TEST_F(QuadrosConclusaoUi, Quadro14PrintsFromKelpaCliOnlyBefore2007)
 {
     QTemporaryDir saida;
     auto imprimir = [&](const char *periodo) {
-        return executarCli({QStringLiteral("--home"), home.path(), QStringLiteral("print"), QStringLiteral("--dir"), home.path(),
-                            QStringLiteral("--operator"), oper, QStringLiteral("--quadro"), QStringLiteral("14"),
-                            QStringLiteral("--period"), QLatin1String(periodo), QStringLiteral("--pdf"),
-                            saida.filePath(QStringLiteral("q14.pdf"))});
+        return imprimirPelaCli(QStringLiteral("14"), periodo, saida.filePath(QStringLiteral("q14.pdf")));
     };
     const SaidaCli s = imprimir("15/11/2006");
     ASSERT_EQ(s.codigo, 0) << s.err.toStdString();
