@@ -85,9 +85,9 @@ TEST_F(ImpressaoCli, BadUseExitsWithTwoAndWritesNothing)
         const char *mensagem;
     };
     const Caso casos[] = {
-        {{QStringLiteral("--operator"), QStringLiteral("345678"), QStringLiteral("--quadro"), QStringLiteral("5"),
+        {{QStringLiteral("--operator"), QStringLiteral("345678"), QStringLiteral("--quadro"), QStringLiteral("14A"),
           QStringLiteral("--pdf"), saida},
-         "o quadro 5 ainda não tem relatório"},
+         "o quadro 14A ainda não tem relatório"},
         {{QStringLiteral("--operator"), QStringLiteral("345678"), QStringLiteral("--quadro"), QStringLiteral("validacao"),
           QStringLiteral("--period"), QStringLiteral("31/02/2006"), QStringLiteral("--pdf"), saida},
          "data inválida"},

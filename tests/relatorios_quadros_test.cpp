@@ -765,7 +765,8 @@ TEST(RegistroQuadrosImpressos, EveryPrintedQuadroIsFoundByNumberOrByItsTitle)
         ASSERT_NE(forma, nullptr) << c.procura;
         EXPECT_EQ(forma->chave, QString::fromUtf8(c.chave));
     }
-    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Quadro 5: Acionistas / Quotistas")), nullptr);
+    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Quadro 5: Acionistas / Quotistas"))->chave, QStringLiteral("5"));
+    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Quadro 14A: Ativos Vinculados")), nullptr);
     EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("Impressão de Demonstrações")), nullptr);
 }
 

@@ -1,12 +1,15 @@
 #include "RegistroRelatorios.h"
 
+#include "TqrpAcionistascotistas.h"
 #include "TqrpAdministradores.h"
 #include "TqrpAvisoValidacao.h"
 #include "TqrpBalPatrAtivo.h"
 #include "TqrpBalPatrPassivo.h"
 #include "TqrpCadastro.h"
 #include "TqrpContraprestacoesLiquida.h"
+#include "TqrpControladasColigadas.h"
 #include "TqrpDadosBasicos.h"
+#include "TqrpDependencias.h"
 #include "TqrpDespesasComercializacao.h"
 #include "TqrpDistrIdadeSaldo.h"
 #include "TqrpFluxoCaixa.h"
@@ -56,6 +59,15 @@ const QList<FormaImpressao> &RegistroRelatorios::formas()
         {QStringLiteral("2"), QStringLiteral("Quadro 2: Dados Básicos"), apenas<TqrpDadosBasicos>(), {}},
         {QStringLiteral("3"), QStringLiteral("Quadro 3: Administradores"), apenas<TqrpAdministradores>(), {}},
         {QStringLiteral("4"), QStringLiteral("Quadro 4: Representante junto à QOR"), apenas<TqrpRepresentante>(), {}},
+        // A sponsored self-management operator never prints its shareholders, and is
+        // not told they are missing.
+        {QStringLiteral("5"), QStringLiteral("Quadro 5: Acionistas / Quotistas"), apenas<TqrpAcionistascotistas>(),
+         [](const ImpressaoComposta &i) {
+             const auto &acionistas = static_cast<const TqrpAcionistascotistas &>(i.relatorio(0));
+             return acionistas.foraDoQuadro() ? QString() : ImpressaoComposta::mensagemSemDados({acionistas.legenda()});
+         }},
+        {QStringLiteral("6"), QStringLiteral("Quadro 6: Controladas / Coligadas"), apenas<TqrpControladasColigadas>(), {}},
+        {QStringLiteral("7"), QStringLiteral("Quadro 7: Dependências"), apenas<TqrpDependencias>(), {}},
         {QStringLiteral("8"), QStringLiteral("Quadro 8: Contraprestações/Prêmios do Trimestre"),
          apenas<TqrpContraprestacoesLiquida>(), {}},
         {QStringLiteral("8A"), QStringLiteral("Quadro 8A: Receitas Provenientes do SUS do Trimestre"), apenas<TqrpRecProvSus>(), {}},

@@ -1,14 +1,18 @@
 #include "CadastroDemonstracao.h"
 
+#include "Acionistas.h"
 #include "Administradores.h"
 #include "CadastroComplementar.h"
 #include "CadastroPessoas.h"
 #include "DadosBasicos.h"
+#include "Dependencias.h"
 #include "RegiaoAtuacao.h"
 #include "Representante.h"
 
 #include "app/banco/ErroBanco.h"
 #include "app/banco/Transacao.h"
+
+#include <tuple>
 
 namespace kelpa {
 
@@ -152,6 +156,55 @@ void CadastroDemonstracao::criar(const QSqlDatabase &db, const QString &codOper)
     if (!representante.periodos().Existe(atual) && !representante.periodos().IncluiPeriodo(atual))
         throw ErroBanco(QStringLiteral("O período de 2005 do representante não foi criado."));
     representante.Grava(atual, diretor);
+
+    // Quadro 5 from 2005: the quotas split between the medical director and a holding
+    // company; Quadro 7: the branch in Campinas.
+    auto empresa = [&](const QString &nome, const QString &cnpj, const QString &logradouro, const QString &numero,
+                       const QString &bairro, const QString &cep, int idMunc) {
+        if (pessoas.ConfereDocumento(cnpj, QStringLiteral("J"), 0) != CadastroPessoas::SituacaoDocumento::Valido)
+            throw ErroBanco(QStringLiteral("CNPJ de demonstração recusado: %1").arg(cnpj));
+        DadosPessoa e;
+        e.tipo = QStringLiteral("J");
+        e.nome = nome;
+        e.documento = cnpj;
+        e.segundoNome = nome;
+        e.logradouro = logradouro;
+        e.numero = numero;
+        e.bairro = bairro;
+        e.cep = cep;
+        e.idMunc = idMunc;
+        return pessoas.Inclui(e);
+    };
+    const int holding = empresa(QStringLiteral("EXEMPLO PARTICIPAÇÕES S/A"), QStringLiteral("61273458000109"),
+                                QStringLiteral("AVENIDA PAULISTA"), QStringLiteral("2000"), QStringLiteral("BELA VISTA"),
+                                QStringLiteral("01310200"), 3550308);
+    Acionistas acionistas(db, codOper);
+    if (!acionistas.periodos().Existe(atual) && !acionistas.periodos().IncluiPeriodo(atual))
+        throw ErroBanco(QStringLiteral("O período de 2005 dos acionistas não foi criado."));
+    acionistas.GravaCabecalho(atual, {1000000, false, {}});
+    for (const auto &[idPsoa, quotas, rede] : {std::tuple{diretor, qint64(600000), QString()}, std::tuple{holding, qint64(400000), QStringLiteral("F")}}) {
+        Participacao quotista;
+        quotista.idPsoa = idPsoa;
+        quotista.quantidade = quotas;
+        quotista.redePropria = rede;
+        if (!acionistas.participacoes().Grava(atual, quotista))
+            throw ErroBanco(QStringLiteral("Acionista de demonstração repetido."));
+    }
+    const int filial = empresa(QStringLiteral("SAÚDE EXEMPLO - FILIAL CAMPINAS"), QStringLiteral("45781236000221"),
+                               QStringLiteral("AVENIDA NORTE-SUL"), QStringLiteral("850"), QStringLiteral("CAMBUÍ"),
+                               QStringLiteral("13025320"), 3509502);
+    Telefone telefoneFilial;
+    telefoneFilial.ddd = QStringLiteral("19");
+    telefoneFilial.numero = QStringLiteral("32514400");
+    pessoas.GravaTelefone(filial, pessoas.Carrega(filial)->dataDados, telefoneFilial);
+    Dependencias dependencias(db, codOper);
+    if (!dependencias.periodos().Existe(atual) && !dependencias.periodos().IncluiPeriodo(atual))
+        throw ErroBanco(QStringLiteral("O período de 2005 das dependências não foi criado."));
+    Dependencia d;
+    d.idPsoa = filial;
+    d.tipo = 1;
+    if (!dependencias.Grava(atual, d, true))
+        throw ErroBanco(QStringLiteral("Dependência de demonstração repetida."));
     transacao.confirmar();
 }
 

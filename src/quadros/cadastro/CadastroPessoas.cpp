@@ -316,6 +316,19 @@ QList<ItemPessoa> CadastroPessoas::Lista(FiltroTipo filtro, bool apenasAdministr
     return lista;
 }
 
+std::optional<ItemPessoa> CadastroPessoas::PrimeiraPorNome(const QString &prefixo, FiltroTipo filtro) const
+{
+    // Compared here rather than with LIKE: a name typed in capitals without accents
+    // finds "José" as the user expects, and no typed text reaches a statement.
+    const QString chave = Municipios::ChavePesquisa(prefixo.trimmed());
+    if (chave.isEmpty())
+        return std::nullopt;
+    for (const ItemPessoa &p : Lista(filtro, false, Coluna::Nome, false))
+        if (Municipios::ChavePesquisa(p.nome).startsWith(chave))
+            return p;
+    return std::nullopt;
+}
+
 QList<Telefone> CadastroPessoas::Telefones(int idPsoa, const QDate &data) const
 {
     Consulta q(m_db, QStringLiteral("SELECT %1 FROM TELEFONESPESSOAS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN "

@@ -98,6 +98,9 @@ public:
 
     // Active persons other than the operator, as the pick list shows them.
     QList<ItemPessoa> Lista(FiltroTipo filtro, bool apenasAdministradores, Coluna coluna, bool decrescente) const;
+    // The first of those persons, by name, whose name begins with `prefixo` (case and
+    // accents ignored); nullopt when none does or the prefix is blank.
+    std::optional<ItemPessoa> PrimeiraPorNome(const QString &prefixo, FiltroTipo filtro) const;
 
     QList<Telefone> Telefones(int idPsoa, const QDate &data) const;
     std::optional<Telefone> Fax(int idPsoa, const QDate &data) const;

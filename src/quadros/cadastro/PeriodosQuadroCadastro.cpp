@@ -68,11 +68,18 @@ bool PeriodosQuadroCadastro::Existe(const QDate &data) const
 
 void PeriodosQuadroCadastro::insereCabecalho(const QDate &data)
 {
-    Consulta(m_db, QStringLiteral("INSERT INTO %1 (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM) VALUES (:CDOPER, :DTVIGN, 'N')")
-                       .arg(m_tabelas.cabecalho))
-        .bind(kOper, m_codOper)
-        .bind(kData, data)
-        .executar();
+    QString colunas;
+    QString valores;
+    for (qsizetype i = 0; i < m_tabelas.iniciaisCabecalho.size(); ++i) {
+        colunas += QStringLiteral(", ") + m_tabelas.iniciaisCabecalho.at(i).first;
+        valores += QStringLiteral(", :V%1").arg(i);
+    }
+    Consulta insere(m_db, QStringLiteral("INSERT INTO %1 (CD_OPER, DT_INIC_VIGN, LG_ALTR_TRAM%2) VALUES (:CDOPER, :DTVIGN, 'N'%3)")
+                              .arg(m_tabelas.cabecalho, colunas, valores));
+    insere.bind(kOper, m_codOper).bind(kData, data);
+    for (qsizetype i = 0; i < m_tabelas.iniciaisCabecalho.size(); ++i)
+        insere.bind(QStringLiteral(":V%1").arg(i), m_tabelas.iniciaisCabecalho.at(i).second);
+    insere.executar();
 }
 
 bool PeriodosQuadroCadastro::IncluiPeriodo(const QDate &data)
@@ -142,6 +149,25 @@ bool PeriodosQuadroCadastro::ExcluiPeriodo(const QDate &data)
     }
     transacao.confirmar();
     return !Existe(data);
+}
+
+bool PeriodosQuadroCadastro::PessoaNoPeriodo(const QDate &data, int idPsoa) const
+{
+    Consulta q(m_db, QStringLiteral("SELECT 1 FROM %1 WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND ID_PSOA = :IDPSOA")
+                         .arg(m_tabelas.linhas));
+    q.bind(kOper, m_codOper).bind(kData, data).bind(QStringLiteral(":IDPSOA"), idPsoa);
+    return q.primeira();
+}
+
+void PeriodosQuadroCadastro::ExcluiPessoa(const QDate &data, int idPsoa)
+{
+    Transacao transacao(m_db);
+    Consulta(m_db, QStringLiteral("DELETE FROM %1 WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND ID_PSOA = :IDPSOA").arg(m_tabelas.linhas))
+        .bind(kOper, m_codOper)
+        .bind(kData, data)
+        .bind(QStringLiteral(":IDPSOA"), idPsoa)
+        .executar();
+    transacao.confirmar();
 }
 
 } // namespace kelpa

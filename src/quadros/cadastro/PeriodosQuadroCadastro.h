@@ -2,9 +2,11 @@
 
 #include <QDate>
 #include <QList>
+#include <QPair>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace kelpa {
 
@@ -16,6 +18,8 @@ struct TabelasPeriodo {
     QStringList colunasCabecalho;      // header columns a copy keeps, besides the key and the transmission state
     QString linhas;                    // "ADMINISTRADORES"; empty when the header is all
     QStringList colunasLinhas;         // row columns a copy keeps
+    // Values a new empty period's header starts with (column, value), besides the key.
+    QList<QPair<QString, QVariant>> iniciaisCabecalho = {};
 };
 
 // Creating, copying and deleting the periods of a registration quadro, each in one
@@ -45,6 +49,10 @@ public:
     bool CopiaPeriodo(const QDate &data);
     // True when the period is gone; false when transmitted rows keep it.
     bool ExcluiPeriodo(const QDate &data);
+
+    // The period's rows of one person: whether there is any, and deleting them in one transaction.
+    bool PessoaNoPeriodo(const QDate &data, int idPsoa) const;
+    void ExcluiPessoa(const QDate &data, int idPsoa);
 
     const TabelasPeriodo &tabelas() const { return m_tabelas; }
 

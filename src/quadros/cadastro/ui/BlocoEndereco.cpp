@@ -112,6 +112,19 @@ QTableWidget *criaGradeTelefones(QWidget *pai)
     return grade;
 }
 
+void mostraTelefones(QTableWidget *grade, const QList<Telefone> &telefones)
+{
+    grade->setRowCount(static_cast<int>(telefones.size()));
+    for (int i = 0; i < telefones.size(); ++i) {
+        const Telefone &t = telefones.at(i);
+        const QString area = t.exterior() ? QStringLiteral("(+%1)").arg(t.ddi.trimmed()) : QStringLiteral("(%1)").arg(t.ddd.trimmed());
+        const QString ramal = t.ramal.trimmed().isEmpty() ? QString() : QStringLiteral("R. ") + t.ramal.trimmed();
+        grade->setItem(i, 0, new QTableWidgetItem(area));
+        grade->setItem(i, 1, new QTableWidgetItem(t.numero.trimmed()));
+        grade->setItem(i, 2, new QTableWidgetItem(ramal));
+    }
+}
+
 BotoesTelefone criaBotoesTelefone(QWidget *pai)
 {
     auto botao = [pai](const char *nome, QStyle::StandardPixmap icone, const QString &dica) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "quadros/cadastro/CadastroPessoas.h"
+
+#include <QList>
 #include <QString>
 
 class QBoxLayout;
@@ -52,6 +55,8 @@ CaixasEndereco criaCaixasEndereco(QWidget *grupo, QBoxLayout *destino, const Rot
 
 // The phone list (area, number, extension), chosen a whole row at a time.
 QTableWidget *criaGradeTelefones(QWidget *pai);
+// Shows the phones in such a list: "(11)" or "(+55)", the number, "R. 12".
+void mostraTelefones(QTableWidget *grade, const QList<Telefone> &telefones);
 
 struct BotoesTelefone {
     QToolButton *incluir = nullptr;

@@ -4,6 +4,9 @@
 #include "TFrameCadComplemento.h"
 #include "TframeGrid_Administrador.h"
 #include "TfrmCadRepresentante.h"
+#include "TfrmGridAcionistas.h"
+#include "TfrmGridControladas.h"
+#include "TfrmGridDependencia.h"
 #include "TfrmImpressaoDadosCadastrais.h"
 
 #include "quadros/base/ui/RegistroQuadros.h"
@@ -16,6 +19,9 @@ void registrarQuadrosCadastro()
     RegistroQuadros::registrar(2, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TFrameCadBasico(c, pai); });
     RegistroQuadros::registrar(3, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TframeGrid_Administrador(c, pai); });
     RegistroQuadros::registrar(4, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmCadRepresentante(c, pai); });
+    RegistroQuadros::registrar(5, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridAcionistas(c, pai); });
+    RegistroQuadros::registrar(6, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridControladas(c, pai); });
+    RegistroQuadros::registrar(7, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridDependencia(c, pai); });
     RegistroQuadros::registrar(8, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmImpressaoDadosCadastrais(c, pai); });
 }
 

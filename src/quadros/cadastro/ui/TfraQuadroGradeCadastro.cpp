@@ -188,6 +188,12 @@ void TfraQuadroGradeCadastro::InicializaFrame()
     const QDate periodo = periodoSelecionado();
     contexto().estado.setDtVigencia(periodo);
     m_indisponivel = AcoesPeriodoCadastro::Indisponivel(contexto(), areaConteudo(), periodo);
+    if (!m_indisponivel) {
+        const QString motivo = motivoIndisponivel();
+        m_indisponivel = !motivo.isEmpty();
+        if (m_indisponivel && contexto().exibeAviso)
+            contexto().exibeAviso(areaConteudo(), motivo);
+    }
     m_painel->setVisible(!m_indisponivel);
     if (m_indisponivel) {
         m_modelo->setLinhas({}, 0);
@@ -221,7 +227,7 @@ void TfraQuadroGradeCadastro::habilitaBotoes()
     const bool liberado = m_edicaoLiberada && !m_indisponivel;
     const bool temLinha = linhaAtual() >= 0;
     m_btIncluir->setEnabled(liberado);
-    m_btExcluir->setEnabled(liberado && temLinha);
+    m_btExcluir->setEnabled(liberado && temLinha && linhaExcluivel(linhaAtual()));
     m_btEditar->setEnabled(liberado && temLinha);
 }
 
@@ -239,7 +245,7 @@ void TfraQuadroGradeCadastro::EditaPeriodoFrame()
 
 void TfraQuadroGradeCadastro::ordenarPor(int coluna)
 {
-    if (coluna < 0 || coluna >= m_modelo->columnCount())
+    if (coluna < 0 || coluna >= m_modelo->columnCount() || !m_modelo->colunas().at(coluna).ordenavel)
         return;
     // The same title again turns the order round; another title starts ascending.
     m_decrescente = coluna == m_colunaOrdenada ? !m_decrescente : false;
@@ -282,6 +288,12 @@ void TfraQuadroGradeCadastro::Excluir()
         recarrega();
         periodoCarregado(periodoSelecionado());
     });
+}
+
+bool TfraQuadroGradeCadastro::linhaExcluivel(int linha) const
+{
+    return !m_apenasNaoTransmitidas
+           || m_modelo->index(linha, 0).data(DelegadoGrade::PapelEstadoTransmissao).toString().trimmed() == QLatin1String("N");
 }
 
 bool TfraQuadroGradeCadastro::podeExcluir(int)

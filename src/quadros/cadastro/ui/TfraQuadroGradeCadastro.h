@@ -18,6 +18,7 @@ struct ColunaGrade {
     QString titulo;
     int largura = 100;
     bool visivel = true;
+    bool ordenavel = true; // a computed column orders nothing
 };
 
 // A line of a registration list as shown: one text per column and the row's
@@ -99,6 +100,10 @@ protected:
     virtual bool podeExcluir(int linha);
     virtual QString perguntaExclusao() const { return QStringLiteral("Deseja excluir o registro?"); }
     virtual void excluiLinha(int linha) = 0;
+    // Rows already transmitted cannot go in some quadros: the delete button follows the current row.
+    void setExcluiApenasNaoTransmitidas(bool apenas) { m_apenasNaoTransmitidas = apenas; }
+    // Why the quadro cannot be used for this operator (shown over it); empty when it can.
+    virtual QString motivoIndisponivel() { return {}; }
     // The current row changed (-1: none); a quadro shows its details.
     virtual void linhaAtualMudou(int linha);
     // After a period is loaded, with its conditions (what shows, who is chosen).
@@ -107,6 +112,10 @@ protected:
     // Where a quadro puts what it shows above and below the grid.
     QVBoxLayout *areaAcima() const { return m_acima; }
     QVBoxLayout *areaAbaixo() const { return m_abaixo; }
+    // The buttons, the grid and both areas: hidden while the quadro cannot be used.
+    QWidget *painelGrade() const { return m_painel; }
+    // Reads the rows again, keeping the order and the current row.
+    void recarrega();
 
     // --- the quadro operations, the same for every list --------------------------
     QList<QDate> PreparaQueryComboPeriodo() override;
@@ -121,8 +130,8 @@ protected:
     void FinalizaFrame() override {}
 
 private:
-    void recarrega();
     void habilitaBotoes();
+    bool linhaExcluivel(int linha) const;
 
     PeriodosQuadroCadastro m_periodos;
     ModeloGradeCadastro *m_modelo = nullptr;
@@ -137,6 +146,7 @@ private:
     bool m_decrescente = false;
     bool m_edicaoLiberada = false;
     bool m_indisponivel = false;
+    bool m_apenasNaoTransmitidas = false;
 };
 
 } // namespace kelpa

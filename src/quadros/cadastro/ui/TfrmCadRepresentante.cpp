@@ -172,16 +172,7 @@ void TfrmCadRepresentante::mostraPessoa(int idPsoa)
     m_endereco.uf->setText(d.uf);
     m_endereco.cep->setText(cepFormatado(d.cep));
     m_email->setText(d.email);
-    const QList<Telefone> telefones = pessoa ? pessoa->telefones : QList<Telefone>{};
-    m_telefones->setRowCount(static_cast<int>(telefones.size()));
-    for (int i = 0; i < telefones.size(); ++i) {
-        const Telefone &t = telefones.at(i);
-        const QString area = t.exterior() ? QStringLiteral("(+%1)").arg(t.ddi.trimmed()) : QStringLiteral("(%1)").arg(t.ddd.trimmed());
-        const QString ramal = t.ramal.trimmed().isEmpty() ? QString() : QStringLiteral("R. ") + t.ramal.trimmed();
-        m_telefones->setItem(i, 0, new QTableWidgetItem(area));
-        m_telefones->setItem(i, 1, new QTableWidgetItem(t.numero.trimmed()));
-        m_telefones->setItem(i, 2, new QTableWidgetItem(ramal));
-    }
+    mostraTelefones(m_telefones, pessoa ? pessoa->telefones : QList<Telefone>{});
     m_btManutencao->setEnabled(m_editando && m_idPsoa > 0);
 }
 

@@ -22,14 +22,6 @@ namespace kelpa {
 
 namespace {
 
-// A caption; a required field's carries a red asterisk.
-QLabel *rotulo(const QString &texto, bool obrigatorio, QWidget *pai)
-{
-    auto *l = new QLabel(obrigatorio ? texto + QStringLiteral(" <span style=\"color:#c00000\">*</span>") : texto, pai);
-    l->setTextFormat(Qt::RichText);
-    return l;
-}
-
 QLineEdit *somenteLeitura(const char *nome, QWidget *pai)
 {
     auto *campo = new QLineEdit(pai);
@@ -81,7 +73,7 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
     m_cargo->setObjectName(QStringLiteral("edtCargo"));
     m_cargo->setToolTip(QStringLiteral("Cargo do administrador da operadora."));
     ValidadorCampo::maiusculas(m_cargo, 40);
-    m_lblOrgao = rotulo(QStringLiteral("Órgão:"), false, area);
+    m_lblOrgao = rotuloCampo(QStringLiteral("Órgão:"), false, area);
     m_orgao = new QComboBox(area);
     m_orgao->setObjectName(QStringLiteral("cmbOrgao"));
     m_orgao->setMaxVisibleItems(8);
@@ -89,7 +81,7 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
                                        "Caso não exista a opção desejada, selecionar \"Outros\"."));
     m_inicio = novoCampoData(area, QStringLiteral("DtIniMandato"), QStringLiteral("Início do mandato do administrador da operadora."));
     m_fim = novoCampoData(area, QStringLiteral("DtFimMandato"), QStringLiteral("Fim do mandato do administrador da operadora."));
-    m_lblResponsavel = rotulo(QStringLiteral("Responsável Técnico ?"), true, area);
+    m_lblResponsavel = rotuloCampo(QStringLiteral("Responsável Técnico ?"), true, area);
     m_sim = new QRadioButton(QStringLiteral("Sim"), area);
     m_sim->setObjectName(QStringLiteral("rbtSim"));
     m_nao = new QRadioButton(QStringLiteral("Não"), area);
@@ -110,7 +102,7 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
     auto *linhaMandato = new QHBoxLayout;
     linhaMandato->addWidget(m_inicio);
     linhaMandato->addSpacing(16);
-    linhaMandato->addWidget(rotulo(QStringLiteral("Fim de Mandato:"), false, area));
+    linhaMandato->addWidget(rotuloCampo(QStringLiteral("Fim de Mandato:"), false, area));
     linhaMandato->addSpacing(6);
     linhaMandato->addWidget(m_fim);
     linhaMandato->addStretch(1);
@@ -122,17 +114,17 @@ TfrmCadastroAdministrador::TfrmCadastroAdministrador(const QSqlDatabase &db, con
     auto *grade = new QGridLayout(area);
     grade->setContentsMargins(12, 12, 12, 8);
     grade->setVerticalSpacing(8);
-    grade->addWidget(rotulo(QStringLiteral("Nome:"), true, area), 0, 0);
+    grade->addWidget(rotuloCampo(QStringLiteral("Nome:"), true, area), 0, 0);
     grade->addLayout(linhaNome, 0, 1);
-    grade->addWidget(rotulo(QStringLiteral("CPF:"), false, area), 1, 0);
+    grade->addWidget(rotuloCampo(QStringLiteral("CPF:"), false, area), 1, 0);
     grade->addLayout(linhaCpf, 1, 1);
-    grade->addWidget(rotulo(QStringLiteral("Mãe:"), false, area), 2, 0);
+    grade->addWidget(rotuloCampo(QStringLiteral("Mãe:"), false, area), 2, 0);
     grade->addWidget(m_mae, 2, 1);
-    grade->addWidget(rotulo(QStringLiteral("Cargo/Função:"), true, area), 3, 0);
+    grade->addWidget(rotuloCampo(QStringLiteral("Cargo/Função:"), true, area), 3, 0);
     grade->addWidget(m_cargo, 3, 1);
     grade->addWidget(m_lblOrgao, 4, 0);
     grade->addWidget(m_orgao, 4, 1);
-    grade->addWidget(rotulo(QStringLiteral("Início de Mandato:"), true, area), 5, 0);
+    grade->addWidget(rotuloCampo(QStringLiteral("Início de Mandato:"), true, area), 5, 0);
     grade->addLayout(linhaMandato, 5, 1);
     grade->addWidget(m_lblResponsavel, 6, 0);
     grade->addLayout(linhaResponsavel, 6, 1);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -44,6 +45,13 @@ QDate TfrmDlgLinhaCadastro::dataDoCampo(const QLineEdit *campo)
 void TfrmDlgLinhaCadastro::mostraData(QLineEdit *campo, const QDate &data)
 {
     campo->setText(data.isValid() ? FormatoBR::data(data) : QString());
+}
+
+QLabel *TfrmDlgLinhaCadastro::rotuloCampo(const QString &texto, bool obrigatorio, QWidget *pai)
+{
+    auto *l = new QLabel(obrigatorio ? texto + QStringLiteral(" <span style=\"color:#c00000\">*</span>") : texto, pai);
+    l->setTextFormat(Qt::RichText);
+    return l;
 }
 
 void TfrmDlgLinhaCadastro::alterado()

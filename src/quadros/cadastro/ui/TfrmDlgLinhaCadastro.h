@@ -6,6 +6,7 @@
 #include <QStringList>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace kelpa {
@@ -30,6 +31,8 @@ public:
     static QDate dataDoCampo(const QLineEdit *campo);
     static bool campoDataVazio(const QLineEdit *campo);
     static void mostraData(QLineEdit *campo, const QDate &data);
+    // A field's caption; a required field's carries a red asterisk.
+    static QLabel *rotuloCampo(const QString &texto, bool obrigatorio, QWidget *pai);
 
 public slots:
     // Something changed: Confirm may be pressed (not while the dialog fills its boxes).
