@@ -229,6 +229,19 @@ TEST_F(LucrosPrejuizosUi, ANewQuarterAccumulatesTheYearAndKeepsTheBalanceOfItsFi
     EXPECT_EQ(texto(acumulado(m, m->linhaItem(3))), QStringLiteral("651.134,70"));
     EXPECT_EQ(texto(acumulado(m, m->linhaSaldoAtual())), QStringLiteral("1.785.335,92"));
     capturar(host.get(), QStringLiteral("quadro16-2007-2"));
+
+    // The newest quarter goes as it came, with nothing of what was typed in it.
+    ASSERT_TRUE(quadro->btnExcluiPeriodo()->isEnabled());
+    {
+        DesvioMensagens sim([](const auto &) { return mrSim; });
+        QTest::mouseClick(quadro->btnExcluiPeriodo(), Qt::LeftButton);
+    }
+    EXPECT_EQ(quadro->cbxPeriodo()->count(), 2);
+    EXPECT_EQ(quadro->cbxPeriodo()->currentText(), QStringLiteral("1º Trimestre de 2007"));
+    EXPECT_EQ(escalar(QStringLiteral("SELECT COUNT(*) FROM SALDOACUMULADOTRIMESTRE WHERE CD_OPER = '345678' AND NR_ANO = 2007 "
+                                     "AND NR_TRIMESTRE = 2")).toInt(), 0);
+    // The first quarter's closing balance of 2006 stays.
+    EXPECT_EQ(saldoDoAno(2006), QStringLiteral("1134201.22N"));
 }
 
 TEST_F(LucrosPrejuizosUi, NoticesForQuartersBefore2005AndForAnOperatorWithoutQuarters)
