@@ -134,7 +134,7 @@ TEST_F(ImpressaoDoQuadro, PrintPreviewsTheReportOfThePeriodSelected)
 
 TEST_F(ImpressaoDoQuadro, AQuadroWithoutAReportHasNoPrintButton)
 {
-    QuadroComTitulo semRelatorio(contexto, QStringLiteral("Quadro 5: Acionistas / Quotistas"));
+    QuadroComTitulo semRelatorio(contexto, QStringLiteral("Quadro 14A: Ativos Vinculados"));
     semRelatorio.Inicia();
     EXPECT_TRUE(semRelatorio.btnImprimir()->isHidden());
     EXPECT_EQ(semRelatorio.chaveImpressao(), QString());

@@ -161,7 +161,7 @@ TEST(RegistroRelatoriosTeste, FindsAQuadroHoweverItIsWritten)
     for (const char *chave : {"validacao", "VALIDAÇÃO", " Validacao "})
         EXPECT_NE(RegistroRelatorios::localizar(QString::fromUtf8(chave)), nullptr) << chave;
     EXPECT_EQ(RegistroRelatorios::normalizar(QStringLiteral("quadro 15a")), QStringLiteral("15A"));
-    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("5")), nullptr);
+    EXPECT_EQ(RegistroRelatorios::localizar(QStringLiteral("14A")), nullptr);
     // Every entry can be built and names what it prints.
     for (const FormaImpressao &f : RegistroRelatorios::formas()) {
         ImpressaoComposta i;

@@ -4,6 +4,7 @@
 #include "PainelDetalhe.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,6 +31,7 @@ DadosDependencia::DadosDependencia(QWidget *parent)
     m_telefones->setMaximumHeight(90);
     auto *layoutTelefones = new QVBoxLayout(grupoTelefones);
     layoutTelefones->addWidget(m_telefones);
+    layoutTelefones->addStretch(1);
 
     auto *grupoFax = new QGroupBox(QStringLiteral("Fax"), this);
     m_exterior = new QCheckBox(QStringLiteral("Exterior"), grupoFax);
@@ -43,13 +45,14 @@ DadosDependencia::DadosDependencia(QWidget *parent)
     m_numeroFax->setObjectName(QStringLiteral("lblNumeroFax"));
     auto *layoutFax = new QVBoxLayout(grupoFax);
     layoutFax->addWidget(m_exterior);
-    auto *linhaFax = new QHBoxLayout;
-    linhaFax->addWidget(m_rotuloCodigoFax);
-    linhaFax->addWidget(m_codigoFax);
-    linhaFax->addSpacing(12);
-    linhaFax->addWidget(new QLabel(QStringLiteral("Número:"), grupoFax));
-    linhaFax->addWidget(m_numeroFax, 1);
-    layoutFax->addLayout(linhaFax);
+    // Code and number one under the other: a number abroad is long.
+    auto *linhasFax = new QGridLayout;
+    linhasFax->addWidget(m_rotuloCodigoFax, 0, 0);
+    linhasFax->addWidget(m_codigoFax, 0, 1);
+    linhasFax->addWidget(new QLabel(QStringLiteral("Número:"), grupoFax), 1, 0);
+    linhasFax->addWidget(m_numeroFax, 1, 1);
+    linhasFax->setColumnStretch(1, 1);
+    layoutFax->addLayout(linhasFax);
     layoutFax->addStretch(1);
 
     auto *contatos = new QHBoxLayout;
