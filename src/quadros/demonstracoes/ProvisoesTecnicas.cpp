@@ -125,22 +125,14 @@ void ProvisoesTecnicas::gravar()
     QList<Campo> campos = camposEntrada(m_trimestre);
     if (comRemissao(m_trimestre))
         campos << Outras << Remissao;
-    QString atribuicoes;
+    QList<QPair<QString, QVariant>> valores;
     for (Campo c : std::as_const(campos))
-        atribuicoes += QStringLiteral("%1 = :V%2, ").arg(coluna(c)).arg(static_cast<int>(c));
+        valores.append({coluna(c), m_valores.at(c).paraBanco()});
     Transacao transacao(m_db);
     // The row may have gone with its quarter meanwhile: the figures typed are not lost.
     garantirLinha();
-    Consulta escrita(m_db, QStringLiteral("UPDATE PROVISOESTECNICAS SET %1LG_ALTR_TRAM = :ESTADO "
-                                          "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN")
-                               .arg(atribuicoes));
-    for (Campo c : std::as_const(campos))
-        escrita.bind(QStringLiteral(":V%1").arg(static_cast<int>(c)), m_valores.at(c).paraBanco());
-    const QString estado = EstadoTransmissaoAoGravar(m_estado);
-    escrita.bind(QStringLiteral(":ESTADO"), estado)
-        .bind(QStringLiteral(":CDOPER"), m_codOper)
-        .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-        .executar();
+    const QString estado =
+        TrimestresEconomicos::GravarLinha(m_db, QLatin1StringView("PROVISOESTECNICAS"), m_codOper, m_trimestre, valores, m_estado);
     transacao.confirmar();
     m_gravados = m_valores;
     m_estado = estado;

@@ -1,6 +1,7 @@
 #include "TrimestresEconomicos.h"
 
 #include "MontagemEstrutura.h"
+#include "app/Utilitarios.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/ErroBanco.h"
 #include "app/banco/Transacao.h"
@@ -64,6 +65,24 @@ void GarantirLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QStri
         .bind(QStringLiteral(":DTVIGN"), trimestre)
         .executar();
     transacao.confirmar();
+}
+
+QString GravarLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QString &codOper, const QDate &trimestre,
+                    const QList<QPair<QString, QVariant>> &valores, const QString &estadoAtual)
+{
+    QString atribuicoes;
+    for (qsizetype i = 0; i < valores.size(); ++i)
+        atribuicoes += QStringLiteral("%1 = :V%2, ").arg(valores.at(i).first).arg(i);
+    Consulta escrita(db, QStringLiteral("UPDATE %1 SET %2LG_ALTR_TRAM = :ESTADO WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN")
+                             .arg(tabela, atribuicoes));
+    for (qsizetype i = 0; i < valores.size(); ++i)
+        escrita.bind(QStringLiteral(":V%1").arg(i), valores.at(i).second);
+    const QString estado = EstadoTransmissaoAoGravar(estadoAtual);
+    escrita.bind(QStringLiteral(":ESTADO"), estado)
+        .bind(QStringLiteral(":CDOPER"), codOper)
+        .bind(QStringLiteral(":DTVIGN"), trimestre)
+        .executar();
+    return estado;
 }
 
 } // namespace kelpa::TrimestresEconomicos

@@ -34,6 +34,12 @@ bool IncluiNovoTrimestre(const QSqlDatabase &db, const QString &codOper, const Q
 void GarantirLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QString &codOper, const QDate &trimestre,
                    QLatin1StringView colunaComN = {});
 
+// Writes `valores` (column, value; a null value empties the column) into the
+// operator's quarter row of `tabela`, with the transmission rule applied to
+// `estadoAtual`; returns the state written. The column names come from the code.
+QString GravarLinha(const QSqlDatabase &db, QLatin1StringView tabela, const QString &codOper, const QDate &trimestre,
+                    const QList<QPair<QString, QVariant>> &valores, const QString &estadoAtual);
+
 } // namespace TrimestresEconomicos
 
 } // namespace kelpa

@@ -1,5 +1,7 @@
 #include "ValoresCabecalhoTrimestre.h"
 
+#include "quadros/demonstracoes/TrimestresEconomicos.h"
+
 #include "app/Utilitarios.h"
 #include "app/banco/Consulta.h"
 #include "app/banco/Transacao.h"
@@ -127,20 +129,12 @@ void ValoresCabecalhoTrimestre::gravar()
 {
     if (!m_lido || !alterado())
         return;
-    QStringList atribuicoes;
-    for (QLatin1StringView c : std::as_const(m_colunas))
-        atribuicoes << QStringLiteral("%1 = :%1").arg(c);
-    Transacao transacao(m_db);
-    Consulta q(m_db, QStringLiteral("UPDATE QUADRORECEITASDESPESASUF SET %1, LG_ALTR_TRAM = :ESTADO "
-                                    "WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN")
-                         .arg(atribuicoes.join(QStringLiteral(", "))));
+    QList<QPair<QString, QVariant>> valores;
     for (qsizetype i = 0; i < m_colunas.size(); ++i)
-        q.bind(QStringLiteral(":") + QString(m_colunas.at(i)), m_valores.at(i) ? m_valores.at(i)->paraBanco() : QVariant());
-    const QString estado = EstadoTransmissaoAoGravar(m_estado);
-    q.bind(QStringLiteral(":ESTADO"), estado)
-        .bind(QStringLiteral(":CDOPER"), m_codOper)
-        .bind(QStringLiteral(":DTVIGN"), m_trimestre)
-        .executar();
+        valores.append({QString(m_colunas.at(i)), m_valores.at(i) ? m_valores.at(i)->paraBanco() : QVariant()});
+    Transacao transacao(m_db);
+    const QString estado = TrimestresEconomicos::GravarLinha(m_db, QLatin1StringView("QUADRORECEITASDESPESASUF"), m_codOper,
+                                                             m_trimestre, valores, m_estado);
     transacao.confirmar();
     m_gravados = m_valores;
     m_estado = estado;
