@@ -13,6 +13,8 @@
 #include "app/ui/Avisos.h"
 #include "app/ui/MensagemDlg.h"
 #include "quadros/base/ui/ContextoQuadro.h"
+#include "quadros/base/ui/TfrmExibeQuadro.h"
+#include "quadros/cadastro/CadastroDemonstracao.h"
 #include "quadros/cadastro/ui/RegistroQuadrosCadastro.h"
 
 #include <QApplication>
@@ -111,6 +113,26 @@ protected:
                                 if (!texto.isEmpty())
                                     avisos << texto;
                             }};
+};
+
+// The same, with the demo operator's registration filled, so that every quadro opens.
+class CadastroUiDemonstracaoTeste : public CadastroUiTeste
+{
+protected:
+    void SetUp() override
+    {
+        CadastroUiTeste::SetUp();
+        CadastroDemonstracao::criar(dados.db(), kOper);
+    }
+    // Shows the host as the main window does and returns its quadro.
+    template<typename Q>
+    Q *abre(TfrmExibeQuadro &host)
+    {
+        auto *quadro = qobject_cast<Q *>(host.quadro());
+        host.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&host));
+        return quadro;
+    }
 };
 
 } // namespace kelpa::teste

@@ -36,22 +36,9 @@ using kelpa::teste::textos;
 
 namespace {
 
-class ParticipacoesUiTeste : public kelpa::teste::CadastroUiTeste
+class ParticipacoesUiTeste : public kelpa::teste::CadastroUiDemonstracaoTeste
 {
 protected:
-    void SetUp() override
-    {
-        CadastroUiTeste::SetUp();
-        CadastroDemonstracao::criar(dados.db(), kelpa::teste::kOper);
-    }
-    template<typename Q>
-    Q *abre(TfrmExibeQuadro &host)
-    {
-        auto *quadro = qobject_cast<Q *>(host.quadro());
-        host.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&host));
-        return quadro;
-    }
     // Types a name prefix and leaves the box, as a user finding a person by name.
     static void digitaNome(CampoPessoaCadastro *campo, const QString &texto)
     {

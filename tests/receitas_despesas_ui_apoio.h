@@ -33,16 +33,23 @@ public:
     }
     ~JanelaPrincipalTeste() { CaminhosPrograma::definirHome({}); }
 
+    // Triggers the action; `noHost` gets the quadro's host it opens (or the other modal
+    // window, null as host) and must close it.
+    void abrePor(const QString &acao, const std::function<void(TfrmExibeQuadro *host, QWidget *modal)> &noHost)
+    {
+        quandoAbrirModal([noHost](QWidget *modal) { noHost(qobject_cast<TfrmExibeQuadro *>(modal), modal); });
+        m_principal.acao(acao)->trigger();
+    }
+
     // The title of the quadro that the action opens (closed at once with Esc).
     QString tituloAbertoPor(const QString &acao)
     {
         QString aberto;
-        quandoAbrirModal([&aberto](QWidget *modal) {
-            if (auto *host = qobject_cast<TfrmExibeQuadro *>(modal))
+        abrePor(acao, [&aberto](TfrmExibeQuadro *host, QWidget *modal) {
+            if (host)
                 aberto = host->quadro() ? host->quadro()->titulo() : QString();
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        m_principal.acao(acao)->trigger();
         return aberto;
     }
 

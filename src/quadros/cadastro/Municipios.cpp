@@ -88,6 +88,28 @@ std::optional<Municipio> PorCodigo(const QSqlDatabase &db, int id)
     return lerMunicipio(q);
 }
 
+std::optional<Municipio> PorNome(const QSqlDatabase &db, const QString &nome)
+{
+    const QString chave = ChavePesquisa(nome.trimmed());
+    if (chave.isEmpty())
+        return std::nullopt;
+    Consulta q(db, QStringLiteral("SELECT ID_MUNC, NM_MUNC, CD_UF FROM TB_MUNICIPIOS"));
+    q.executar();
+    QList<Municipio> comecam;
+    while (q.proxima()) {
+        const Municipio m = lerMunicipio(q);
+        const QString chaveNome = ChavePesquisa(m.nome);
+        if (chaveNome == chave)
+            return m;
+        if (chaveNome.startsWith(chave))
+            comecam << m;
+    }
+    if (comecam.isEmpty())
+        return std::nullopt;
+    OrdenaPorEstadoENome(comecam);
+    return comecam.first();
+}
+
 int TotalDoEstado(const QSqlDatabase &db, const QString &uf)
 {
     Consulta q(db, QStringLiteral("SELECT COUNT(*) FROM TB_MUNICIPIOS WHERE CD_UF = :CDUF"));

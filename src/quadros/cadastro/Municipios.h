@@ -35,6 +35,9 @@ QList<UnidadeFederativa> Estados(const QSqlDatabase &db);
 // A state's municipalities ordered by name (accents ignored).
 QList<Municipio> DoEstado(const QSqlDatabase &db, const QString &uf);
 std::optional<Municipio> PorCodigo(const QSqlDatabase &db, int id);
+// The municipality a typed name stands for: one so named, else the first (by state
+// and name) whose name begins so; case and accents ignored. Nothing when none does.
+std::optional<Municipio> PorNome(const QSqlDatabase &db, const QString &nome);
 // How many municipalities the state has in the table.
 int TotalDoEstado(const QSqlDatabase &db, const QString &uf);
 // Orders by state and then by name, as the lists show them.

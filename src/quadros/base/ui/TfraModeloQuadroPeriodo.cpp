@@ -139,6 +139,12 @@ void TfraModeloQuadroPeriodo::setTipoPeriodo(TipoPeriodo tipo)
     posicionarBotoes();
 }
 
+void TfraModeloQuadroPeriodo::ocultaPeriodos()
+{
+    m_painelPeriodo->setVisible(false);
+    m_gbxPeriodo->setTitle(QString());
+}
+
 void TfraModeloQuadroPeriodo::posicionarBotoes()
 {
     // The box is at least as wide as the mode asks and always wide enough for its

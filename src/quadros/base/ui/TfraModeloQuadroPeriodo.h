@@ -52,6 +52,8 @@ public:
     int indiceSelecionado() const;
     bool maisRecenteSelecionado() const { return indiceSelecionado() == 0; }
     void setOcultaCancelar(bool oculta) { m_ocultaCancelar = oculta; }
+    // For a quadro not kept by periods: no period box and no period buttons.
+    void ocultaPeriodos();
 
     QComboBox *cbxPeriodo() const { return m_cbxPeriodo; }
     QGroupBox *gbxPeriodo() const { return m_gbxPeriodo; }

@@ -2,10 +2,12 @@
 
 #include "TFrameCadBasico.h"
 #include "TFrameCadComplemento.h"
+#include "TFrmGridCadAtivos.h"
 #include "TframeGrid_Administrador.h"
 #include "TfrmCadRepresentante.h"
 #include "TfrmGridAcionistas.h"
 #include "TfrmGridControladas.h"
+#include "TfrmGridCadImoveis.h"
 #include "TfrmGridDependencia.h"
 #include "TfrmImpressaoDadosCadastrais.h"
 
@@ -23,6 +25,8 @@ void registrarQuadrosCadastro()
     RegistroQuadros::registrar(6, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridControladas(c, pai); });
     RegistroQuadros::registrar(7, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridDependencia(c, pai); });
     RegistroQuadros::registrar(8, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmImpressaoDadosCadastrais(c, pai); });
+    RegistroQuadros::registrar(22, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TFrmGridCadAtivos(c, pai); });
+    RegistroQuadros::registrar(23, [](ContextoQuadro &c, const QString &, QWidget *pai) { return new TfrmGridCadImoveis(c, pai); });
 }
 
 } // namespace kelpa

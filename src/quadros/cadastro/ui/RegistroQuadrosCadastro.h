@@ -2,7 +2,8 @@
 
 namespace kelpa {
 
-// Registers the frames of Quadros 1 and 2 with the quadro host; called once at start.
+// Registers the frames of the registration quadros and of the assets and real-estate
+// registers with the quadro host; called once at start.
 void registrarQuadrosCadastro();
 
 } // namespace kelpa

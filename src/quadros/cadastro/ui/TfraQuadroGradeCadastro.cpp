@@ -89,6 +89,7 @@ TfraQuadroGradeCadastro::TfraQuadroGradeCadastro(ContextoQuadro &contexto, const
                                                  const TabelasPeriodo &tabelas, const Dicas &dicas, QWidget *parent)
     : TfraModeloQuadroPeriodo(contexto, parent)
     , m_periodos(contexto.db(), contexto.codOper(), tabelas)
+    , m_semPeriodos(tabelas.cabecalho.isEmpty())
 {
     setTitulo(titulo);
     setTipoPeriodo(TipoPeriodo::Intervalo);
@@ -155,6 +156,13 @@ TfraQuadroGradeCadastro::TfraQuadroGradeCadastro(ContextoQuadro &contexto, const
 
     // Every change is saved when made: the quadro only closes.
     btnConfirmar()->setVisible(false);
+    if (m_semPeriodos) {
+        ocultaPeriodos();
+        setOcultaCancelar(true);
+        btnConfirmar()->setText(QStringLiteral("&Cancelar"));
+        btnConfirmar()->setToolTip(QStringLiteral("Cancela operação no quadro."));
+        btnConfirmar()->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    }
     // Opening an older period for changes asks nothing here: nothing changes until a row is saved.
     disconnect(btnEditaPeriodo(), nullptr, this, nullptr);
     connect(btnEditaPeriodo(), &QToolButton::clicked, this, [this] { executarProtegido([this] { EditaPeriodoFrame(); }); });
@@ -178,13 +186,24 @@ int TfraQuadroGradeCadastro::linhaAtual() const
 
 QList<QDate> TfraQuadroGradeCadastro::PreparaQueryComboPeriodo()
 {
+    if (m_semPeriodos)
+        return {};
     return m_periodos.Periodos();
 }
 
 void TfraQuadroGradeCadastro::InicializaFrame()
 {
     TfraModeloQuadroPeriodo::InicializaFrame();
-    btnConfirmar()->setVisible(false);
+    btnConfirmar()->setVisible(m_semPeriodos);
+    if (m_semPeriodos) {
+        // The whole register is always open for changes: each row is saved by its dialog.
+        m_edicaoLiberada = true;
+        m_colunaOrdenada = m_colunaInicial;
+        m_decrescente = false;
+        recarrega();
+        periodoCarregado({});
+        return;
+    }
     const QDate periodo = periodoSelecionado();
     contexto().estado.setDtVigencia(periodo);
     m_indisponivel = AcoesPeriodoCadastro::Indisponivel(contexto(), areaConteudo(), periodo);
@@ -202,7 +221,7 @@ void TfraQuadroGradeCadastro::InicializaFrame()
         habilitaBotoes();
         return;
     }
-    m_colunaOrdenada = 0;
+    m_colunaOrdenada = m_colunaInicial;
     m_decrescente = false;
     recarrega();
     if (maisRecenteSelecionado())
@@ -279,7 +298,10 @@ void TfraQuadroGradeCadastro::Editar()
 void TfraQuadroGradeCadastro::Excluir()
 {
     const int linha = linhaAtual();
-    if (!m_btExcluir->isEnabled() || linha < 0 || !podeExcluir(linha))
+    if (!m_btExcluir->isEnabled() || linha < 0)
+        return;
+    bool pode = false;
+    if (!executarProtegido([this, linha, &pode] { pode = podeExcluir(linha); }) || !pode)
         return;
     if (!Confirma(perguntaExclusao(), this))
         return;

@@ -51,6 +51,7 @@ private:
     QList<ColunaGrade> m_colunas;
     QList<LinhaGrade> m_linhas;
     int m_colunaOrdenada = 0;
+    int m_colunaInicial = 0;
 };
 
 // Base of the registration quadros kept as a list of rows per period (administrators,
@@ -58,7 +59,9 @@ private:
 // clicked column title, the include, delete and edit buttons, and the periods created
 // empty or copied and deleted with their rows. Every change is saved at once by a
 // dialog or a button, so the quadro has only a close button. A quadro states its
-// tables, columns, rows and what its buttons open.
+// tables, columns, rows and what its buttons open. A register not kept by periods
+// (assets, real estate) gives tables without a header: it shows no period box and
+// its only button, "Cancelar", closes it.
 class TfraQuadroGradeCadastro : public TfraModeloQuadroPeriodo
 {
     Q_OBJECT
@@ -82,6 +85,7 @@ public:
     int linhaAtual() const;
     bool indisponivel() const { return m_indisponivel; }
     bool decrescente() const { return m_decrescente; }
+    bool semPeriodos() const { return m_semPeriodos; }
 
     // What the buttons and the column titles do, for callers and tests.
     void Incluir();
@@ -102,6 +106,8 @@ protected:
     virtual void excluiLinha(int linha) = 0;
     // Rows already transmitted cannot go in some quadros: the delete button follows the current row.
     void setExcluiApenasNaoTransmitidas(bool apenas) { m_apenasNaoTransmitidas = apenas; }
+    // The column a freshly loaded list is ordered by (the first one unless said).
+    void setColunaOrdemInicial(int coluna) { m_colunaInicial = coluna; }
     // Why the quadro cannot be used for this operator (shown over it); empty when it can.
     virtual QString motivoIndisponivel() { return {}; }
     // The current row changed (-1: none); a quadro shows its details.
@@ -143,10 +149,12 @@ private:
     QVBoxLayout *m_abaixo = nullptr;
     QWidget *m_painel = nullptr;
     int m_colunaOrdenada = 0;
+    int m_colunaInicial = 0;
     bool m_decrescente = false;
     bool m_edicaoLiberada = false;
     bool m_indisponivel = false;
     bool m_apenasNaoTransmitidas = false;
+    bool m_semPeriodos = false;
 };
 
 } // namespace kelpa

@@ -90,12 +90,21 @@ bool TfrmDlgLinhaCadastro::eventFilter(QObject *objeto, QEvent *evento)
 
 void TfrmDlgLinhaCadastro::conferirData(QLineEdit *campo)
 {
-    if (!isVisible() || result() != 0 || campoDataVazio(campo) || dataDoCampo(campo).isValid())
+    if (!isVisible() || result() != 0)
         return;
+    recusaDataInvalida(campo);
+}
+
+bool TfrmDlgLinhaCadastro::recusaDataInvalida(QLineEdit *campo)
+{
+    if (campoDataVazio(campo) || dataDoCampo(campo).isValid())
+        return false;
     m_conferindo = true;
-    MensagemDlg(QStringLiteral("Data inválida"), TipoMensagem::Erro, BotaoMensagem::Ok, {}, {}, this);
+    MensagemDlg(m_mensagemDataInvalida, TipoMensagem::Erro, BotaoMensagem::Ok, {}, {}, this);
     campo->setFocus();
+    campo->selectAll();
     m_conferindo = false;
+    return true;
 }
 
 void TfrmDlgLinhaCadastro::showEvent(QShowEvent *evento)
@@ -117,6 +126,12 @@ bool TfrmDlgLinhaCadastro::CriticaDados()
 {
     if (MostraAvisoPreenchimento(itensFaltantes(), this))
         return false;
+    // A date left wrong is refused here too: pressing Confirm straight from the box
+    // would otherwise store it as no date at all.
+    for (QLineEdit *campo : std::as_const(m_datasConferidas)) {
+        if (recusaDataInvalida(campo))
+            return false;
+    }
     const QString erro = erroValores();
     if (erro.isEmpty())
         return true;

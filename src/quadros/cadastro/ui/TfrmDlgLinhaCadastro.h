@@ -41,7 +41,9 @@ public slots:
 protected:
     // Fills the boxes, on the first showing only.
     virtual void abrir() {}
-    virtual QStringList itensFaltantes() = 0;
+    // What the filling-error notice lists; a dialog that asks for one thing at a
+    // time says it in erroValores instead.
+    virtual QStringList itensFaltantes() { return {}; }
     // The first wrong value, told and focused by the dialog; empty when all is right.
     virtual QString erroValores() { return {}; }
     // Saves the row in one transaction (throws ErroBanco on failure).
@@ -54,6 +56,8 @@ protected:
     void vigia(QComboBox *campo);
     // "Data inválida" on leaving a date box that holds something that is not a date.
     void conferirDataAoSair(QLineEdit *campo);
+    // The words of that message, where a window has its own.
+    void setMensagemDataInvalida(const QString &texto) { m_mensagemDataInvalida = texto; }
 
     bool CriticaDados() override;
     void GravaDados() override;
@@ -62,10 +66,13 @@ protected:
 
 private:
     void conferirData(QLineEdit *campo);
+    // Tells and focuses a date box holding something that is not a date.
+    bool recusaDataInvalida(QLineEdit *campo);
 
     bool m_ativado = false;
     bool m_conferindo = false;
     QList<QLineEdit *> m_datasConferidas;
+    QString m_mensagemDataInvalida = QStringLiteral("Data inválida");
 };
 
 } // namespace kelpa
