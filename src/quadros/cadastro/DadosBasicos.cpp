@@ -28,45 +28,20 @@ DadosBasicos::DadosBasicos(const QSqlDatabase &db, QString codOper)
 {
 }
 
-bool DadosBasicos::existePeriodo(const QDate &data) const
+PeriodosQuadroCadastro DadosBasicos::periodos() const
 {
-    Consulta q(m_db, QStringLiteral("SELECT 1 FROM DADOSBASICOS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN"));
-    q.bind(kOper, m_codOper).bind(kData, data);
-    return q.primeira();
-}
-
-void DadosBasicos::insereLinha(const QDate &data)
-{
-    Consulta(m_db, QStringLiteral("INSERT INTO DADOSBASICOS (CD_OPER, DT_INIC_VIGN, VL_CAPT_PPIO, LG_ALTR_TRAM) "
-                                  "VALUES (:CDOPER, :DTVIGN, 0, 'N')"))
-        .bind(kOper, m_codOper)
-        .bind(kData, data)
-        .executar();
+    // A new period starts with its own capital of 0.
+    return PeriodosQuadroCadastro(m_db, m_codOper,
+                                  {QStringLiteral("DADOSBASICOS"),
+                                   {QStringLiteral("DT_FNDC"), QStringLiteral("QT_FUNC"), QStringLiteral("VL_CAPT_PPIO")},
+                                   QStringLiteral("RESPONSAVEIS"),
+                                   {QStringLiteral("ID_RPSV"), QStringLiteral("ID_PSOA"), QStringLiteral("NR_REGS_RPSV")},
+                                   {{QStringLiteral("VL_CAPT_PPIO"), 0}}});
 }
 
 QList<QDate> DadosBasicos::Periodos()
 {
-    auto lista = [this] {
-        Consulta q(m_db, QStringLiteral("SELECT DISTINCT DT_INIC_VIGN FROM DADOSBASICOS WHERE CD_OPER = :CDOPER "
-                                        "ORDER BY DT_INIC_VIGN DESC"));
-        q.bind(kOper, m_codOper);
-        q.executar();
-        QList<QDate> datas;
-        while (q.proxima())
-            datas << q.data(QStringLiteral("DT_INIC_VIGN"));
-        return datas;
-    };
-    QList<QDate> datas = lista();
-    if (!datas.isEmpty())
-        return datas;
-
-    const QDate inicio = PeriodosQuadroCadastro::PrimeiroPeriodo(m_db, m_codOper);
-    if (!inicio.isValid())
-        return datas;
-    Transacao transacao(m_db);
-    insereLinha(inicio);
-    transacao.confirmar();
-    return lista();
+    return periodos().Periodos();
 }
 
 bool DadosBasicos::MostraFundacao(const QDate &periodo)
@@ -155,9 +130,8 @@ void DadosBasicos::Grava(const PeriodoDadosBasicos &d)
     Transacao transacao(m_db);
     // Compared with what is stored now, not with what the screen loaded.
     const PeriodoDadosBasicos gravado = Carrega(d.periodo);
-    if (!gravado.existe) {
-        insereLinha(d.periodo);
-    }
+    if (!gravado.existe)
+        periodos().IncluiPeriodo(d.periodo);
     const bool mudou = !gravado.existe || gravado.fundacao != d.fundacao || gravado.funcionarios != d.funcionarios
                        || std::llround(gravado.capitalProprio * 100) != std::llround(d.capitalProprio * 100);
     if (mudou) {
@@ -216,31 +190,18 @@ void DadosBasicos::Grava(const PeriodoDadosBasicos &d)
 
 bool DadosBasicos::IncluiPeriodo(const QDate &data)
 {
-    if (!data.isValid() || existePeriodo(data))
-        return false;
-    Transacao transacao(m_db);
-    insereLinha(data);
-    transacao.confirmar();
-    return true;
+    return periodos().IncluiPeriodo(data);
 }
 
 bool DadosBasicos::CopiaPeriodo(const QDate &data)
 {
-    if (!data.isValid() || existePeriodo(data))
-        return false;
-    PeriodosQuadroCadastro periodos(m_db, m_codOper,
-                                    {QStringLiteral("DADOSBASICOS"),
-                                     {QStringLiteral("DT_FNDC"), QStringLiteral("QT_FUNC"), QStringLiteral("VL_CAPT_PPIO")},
-                                     QStringLiteral("RESPONSAVEIS"),
-                                     {QStringLiteral("ID_RPSV"), QStringLiteral("ID_PSOA"), QStringLiteral("NR_REGS_RPSV")}});
-    // Without a previous period the new one starts empty, with its own capital of 0.
-    if (!periodos.PeriodoAnterior(data).isValid())
-        return IncluiPeriodo(data);
-    return periodos.CopiaPeriodo(data);
+    return periodos().CopiaPeriodo(data);
 }
 
 bool DadosBasicos::ExcluiPeriodo(const QDate &data)
 {
+    // Unlike the list quadros, Quadro 2's own row holds sent figures: a transmitted
+    // header stays even when no responsible remains.
     Transacao transacao(m_db);
     Consulta(m_db, QStringLiteral("DELETE FROM RESPONSAVEIS WHERE CD_OPER = :CDOPER AND DT_INIC_VIGN = :DTVIGN AND LG_ALTR_TRAM = 'N'"))
         .bind(kOper, m_codOper)
@@ -258,7 +219,7 @@ bool DadosBasicos::ExcluiPeriodo(const QDate &data)
             .bind(kData, data)
             .executar();
     transacao.confirmar();
-    return !existePeriodo(data);
+    return !periodos().Existe(data);
 }
 
 } // namespace kelpa

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PeriodosQuadroCadastro.h"
+
 #include <QDate>
 #include <QList>
 #include <QSqlDatabase>
@@ -77,8 +79,8 @@ public:
     bool ExcluiPeriodo(const QDate &data);
 
 private:
-    bool existePeriodo(const QDate &data) const;
-    void insereLinha(const QDate &data);
+    // Listing, creating and copying periods go the way of every registration quadro.
+    PeriodosQuadroCadastro periodos() const;
 
     QSqlDatabase m_db;
     QString m_codOper;
