@@ -7,6 +7,13 @@ void ImpressaoComposta::adicionar(std::unique_ptr<TqrpModRelatorioQOR> relatorio
     m_relatorios.push_back(std::move(relatorio));
 }
 
+void ImpressaoComposta::adicionar(ImpressaoComposta &&outra)
+{
+    for (auto &r : outra.m_relatorios)
+        m_relatorios.push_back(std::move(r));
+    outra.m_relatorios.clear();
+}
+
 void ImpressaoComposta::carregar(const QSqlDatabase &db, const QString &operadora, const QDate &data,
                                  const QDateTime &emissao)
 {

@@ -22,6 +22,8 @@ public:
     ImpressaoComposta &operator=(ImpressaoComposta &&) = default;
 
     void adicionar(std::unique_ptr<TqrpModRelatorioQOR> relatorio);
+    // Takes the reports of `outra`, as they are (read or not), after the ones here.
+    void adicionar(ImpressaoComposta &&outra);
     qsizetype quantidade() const { return static_cast<qsizetype>(m_relatorios.size()); }
     TqrpModRelatorioQOR &relatorio(qsizetype i) const { return *m_relatorios.at(static_cast<size_t>(i)); }
 

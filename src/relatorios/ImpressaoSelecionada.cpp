@@ -9,24 +9,20 @@ ImpressaoSelecionada ImpressaoSelecionada::preparar(const QList<OpcaoImpressao> 
 {
     ImpressaoSelecionada resultado;
     const QDateTime emissao = QDateTime::currentDateTime();
-    QList<const FormaImpressao *> comDados;
     for (const OpcaoImpressao &opcao : opcoes) {
         const FormaImpressao *forma = RegistroRelatorios::localizar(opcao.chave);
         if (!forma)
             continue;
-        // Each quadro read on its own, so that its own rule says whether it is named.
+        // Each quadro read on its own, so that its own rule says whether it is named;
+        // the reports read go into the document as they are.
         ImpressaoComposta propria;
         forma->montar(propria);
         propria.carregar(db, operadora, data, emissao);
         if (propria.temDados())
-            comDados << forma;
+            resultado.m_impressao.adicionar(std::move(propria));
         else if (!RegistroRelatorios::mensagemSemDados(*forma, propria).isEmpty())
             resultado.m_semDados << opcao.legenda;
     }
-    for (const FormaImpressao *forma : std::as_const(comDados))
-        forma->montar(resultado.m_impressao);
-    if (!comDados.isEmpty())
-        resultado.m_impressao.carregar(db, operadora, data, emissao);
     return resultado;
 }
 
