@@ -196,23 +196,23 @@ void TInstallManagerDm::UpdateSchema()
     nova();
     AlteracaoEsquemaSqlite alteracao(usuario());
     alteracao.GaranteTabela(QStringLiteral("TA_ConstraintKelpa"), colunasRegistro());
+    const QString versao = VersaoBaseUsuario();
     for (const TabelaVersao4 &tabela : TabelasVersao4()) {
         const bool existia = alteracao.TabelaExiste(tabela.nome);
         alteracao.GaranteTabela(tabela.nome, tabela.colunas);
         if (existia)
             continue;
         for (const RestricaoTabela &r : tabela.restricoes)
-            adicionaRestricao(alteracao, r);
+            adicionaRestricao(alteracao, r, versao);
     }
     if (alteracao.TabelaExiste(QStringLiteral("Validacao")))
         alteracao.AlteraTipoColuna(QStringLiteral("DE_VLDC_TEXT_UM"), QStringLiteral("Validacao"), QStringLiteral("MEMORANDO"));
 }
 
-void TInstallManagerDm::adicionaRestricao(AlteracaoEsquema &alteracao, const RestricaoTabela &r)
+void TInstallManagerDm::adicionaRestricao(AlteracaoEsquema &alteracao, const RestricaoTabela &r, const QString &versao)
 {
     // A 4.0.0 database made these keys in its own upgrade: they are only recorded.
     // One of 3.1.0 receives them; older ones never had them and stay without.
-    const QString versao = VersaoBaseUsuario();
     if (versao.contains(QStringLiteral("4.0.0")))
         registraRestricao(r.nome);
     else if (!versao.contains(QStringLiteral("3.1.0")))

@@ -47,7 +47,8 @@ private:
     QSqlDatabase usuario();
     QSqlDatabase nova();
     QString lerVersao();
-    void adicionaRestricao(AlteracaoEsquema &alteracao, const RestricaoTabela &restricao);
+    // `versao`: the user's database's version text, read once per update.
+    void adicionaRestricao(AlteracaoEsquema &alteracao, const RestricaoTabela &restricao, const QString &versao);
     void registraRestricao(const QString &nome);
     bool restricaoRegistrada(const QString &nome);
     void adicionaDominiosSeguradoras();
